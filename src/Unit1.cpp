@@ -1,0 +1,262 @@
+#include "Unit1.h"
+
+#include <shlobj.h>
+
+#include "Unit_Function.h"
+#include "core/date_time_format.h"
+#include "core/error.h"
+#include "core/repair_log.h"
+#include "core/repair_script.h"
+#include "core/schedule_interval.h"
+#include "core/text.h"
+#include "core/web_links.h"
+#include "platform/ansi_text.h"
+#include "platform/clock.h"
+#include "platform/dpi.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/shell_folder.h"
+#include "platform/url.h"
+#include "resource_ids.h"
+#include "ui/application.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+enum ControlId {
+    kPageControl1 = 100,
+    kTabSheet1,
+    kGroupBox1,
+    kLabel6,
+    kComboBox,
+    kButtonStart,
+    kButtonStop,
+    kButtonLumaric,
+    kMemoLog,
+    kTabSheet2,
+    kGroupBox2,
+    kLabel2,
+    kEditVer,
+    kButton2,
+    kButton1,
+    kStatusBar1,
+};
+
+const ui::FormLayout kLayout = {
+    L"TForm1",
+    u"Lumaric",
+    347, 250,             // client area
+    {353, 277},           // smallest outer size
+    {355, 279},           // largest outer size
+    {398, 239},           // chooses the monitor; centred when first shown
+    L"宋体", 12, ANSI_CHARSET,
+};
+
+constexpr int kBalloonTimeoutMs = 3;
+constexpr std::size_t kFolderPathLimit = 255;
+constexpr std::size_t kCommandLineLimit = 512;
+
+// The repair script's place: the user's Templates folder.
+std::u16string ScriptPath()
+{
+    const auto folder = SpecialFolderPath(CSIDL_TEMPLATES);
+    return folder + u"\\" + std::u16string(core::kScriptFileName);
+}
+
+}  // namespace
+
+std::u16string SpecialFolderPath(int csidl)
+{
+    const auto path = platform::ShellFolderPath(ui::App().Handle(), csidl);
+    if (!path)
+        throw core::Error(u"Cannot find the Templates folder");
+    if (path->size() > kFolderPathLimit)
+        throw core::Error(core::Format(u"The folder \"%s\" has a path longer than 255 characters", {*path}));
+    return *path;
+}
+
+std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine, unsigned short showWindow)
+{
+    if (commandLine.size() > kCommandLineLimit)
+        return std::nullopt;
+    return platform::RunInNewConsoleAndWait(commandLine, showWindow);
+}
+
+TForm1::TForm1() : ui::Form(kLayout)
+{
+    LoadIcons();
+    BuildLayout();
+    BindEvents();
+    formatSettings_ = platform::ReadFormatSettings();
+    Created();
+}
+
+void TForm1::LoadIcons()
+{
+    const int dpi = Dpi();
+    const auto load = [](int size) {
+        return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON),
+                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    bigIcon_.reset(load(platform::ScaleForDpi(GetSystemMetrics(SM_CXICON), dpi)));
+    smallIcon_.reset(load(platform::ScaleForDpi(GetSystemMetrics(SM_CXSMICON), dpi)));
+    SetIcon(bigIcon_.get(), smallIcon_.get());
+}
+
+void TForm1::BuildLayout()
+{
+    // Controls are created in their tab order within each parent.
+    PageControl1.Create(*this, kPageControl1, {0, 0, 347, 192});
+    TabSheet1.Create(PageControl1, kTabSheet1, u"软件设置");
+    GroupBox1.Create(TabSheet1, kGroupBox1, {0, 0, 339, 164});
+    ComboBox.Create(GroupBox1, kComboBox, {48, 13, 48, 20},
+                    {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"15", u"20", u"30"}, 8);
+    ComboBox.SetItemIndex(4);
+    Button_Start.Create(GroupBox1, kButtonStart, {16, 136, 70, 25}, u"开启");
+    ButtonLumaric.Create(GroupBox1, kButtonLumaric, {176, 136, 70, 25}, u"现在修复");
+    Memo_Log.Create(GroupBox1, kMemoLog, {16, 38, 313, 95});
+    Button_Stop.Create(GroupBox1, kButtonStop, {96, 136, 70, 25}, u"停止");
+    // Created after the drop-down list so that the list's edit stays on top
+    // of the gap the blanks leave.
+    Label6.Create(GroupBox1, kLabel6, {16, 16, 204, 12}, u"每过          分钟进行网络连接修复");
+
+    TabSheet2.Create(PageControl1, kTabSheet2, u"关于我们");
+    GroupBox2.Create(TabSheet2, kGroupBox2, {0, 0, 339, 164});
+    EditVer.Create(GroupBox2, kEditVer, {101, 32, 121, 20}, u"1.01.20180114", false);
+    Label2.Create(GroupBox2, kLabel2, {112, 74, 84, 12}, std::u16string(core::kUpdateHost));
+    Label2.SetCursor(LoadCursorW(nullptr, IDC_HELP));
+    PageControl1.SetActivePage(0);
+
+    Button1.Create(*this, kButton1, {258, 198, 75, 25}, u"最小化");
+    Button2.Create(*this, kButton2, {174, 198, 75, 25}, u"检测更新");
+    StatusBar1.Create(*this, kStatusBar1, {0, 229, 347, 21}, {200, 50});
+    Realign();
+
+    TrayIcon1 = std::make_unique<ui::TrayIcon>(PopupMenu1);
+}
+
+void TForm1::BindEvents()
+{
+    OnCreate = ui::Bind(this, &TForm1::FormCreate);
+    OnDestroy = ui::Bind(this, &TForm1::FormDestroy);
+    Button_Start.OnClick = ui::Bind(this, &TForm1::Button_StartClick);
+    Button_Stop.OnClick = ui::Bind(this, &TForm1::Button_StopClick);
+    ButtonLumaric.OnClick = ui::Bind(this, &TForm1::ButtonLumaricClick);
+    Button1.OnClick = ui::Bind(this, &TForm1::Button1Click);
+    Button2.OnClick = ui::Bind(this, &TForm1::Button2Click);
+    Label2.OnClick = ui::Bind(this, &TForm1::Label2Click);
+    Aboutme.OnClick = ui::Bind(this, &TForm1::AboutmeClick);
+    ShowME.OnClick = ui::Bind(this, &TForm1::ShowMEClick);
+    HideME.OnClick = ui::Bind(this, &TForm1::HideMEClick);
+    CloseMe.OnClick = ui::Bind(this, &TForm1::CloseMeClick);
+    TrayIcon1->OnDblClick = ui::Bind(this, &TForm1::TrayIcon1DblClick);
+    ui::App().OnSettingsChange = ui::Bind(this, &TForm1::ReadFormatSettings);
+    Timer_Lumaric.SetOnTimer(ui::Bind(this, &TForm1::Timer_LumaricTimer));
+    Timer.SetOnTimer(ui::Bind(this, &TForm1::TimerTimer));
+}
+
+void TForm1::FormCreate(ui::Object*)
+{
+    TrayIcon1->SetHint(Text());
+    TrayIcon1->SetIcon(Icon());
+    TrayIcon1->SetVisible(true);
+    SetText(Text() + EditVer.Text());
+}
+
+void TForm1::FormDestroy(ui::Object*)
+{
+    TrayIcon1.reset();
+}
+
+void TForm1::ButtonLumaricClick(ui::Object*)
+{
+    const std::string script = platform::ToAnsi(core::RepairScriptText());
+    platform::WriteNewFile(ScriptPath(), core::ScriptFileBytes(platform::AnsiCodePage(), script));
+    if (!platform::FileExists(ScriptPath()))
+        return;
+    Memo_Log.AppendLine(core::kRepairAnnouncement);
+    // Shows the announcement before the thread blocks in the wait.
+    ui::App().ProcessMessages();
+    // Quoted, so that a folder with blanks cannot be read as a shorter
+    // program path.
+    const auto exitCode = RunHiddenAndWait(u"\"" + ScriptPath() + u"\"", SW_HIDE);
+    Memo_Log.AppendLine(core::RepairOutcomeLine(exitCode.has_value(), StatusBar1.PanelText(1)));
+}
+
+void TForm1::Button_StartClick(ui::Object*)
+{
+    Timer_Lumaric.SetEnabled(true);
+    const std::int32_t interval = core::ScheduleIntervalMs(ComboBox.Text());
+    Timer_Lumaric.SetInterval(interval);
+    HideME.Click();
+    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经开启.", kBalloonTimeoutMs);
+    StatusBar1.SetPanelText(0, u"状态:开启");
+    ButtonLumaric.Click();
+}
+
+void TForm1::Button_StopClick(ui::Object*)
+{
+    Timer_Lumaric.SetEnabled(false);
+    Timer_Lumaric.SetInterval(0);
+    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经关闭.", kBalloonTimeoutMs);
+    StatusBar1.SetPanelText(0, u"状态:关闭");
+}
+
+void TForm1::Timer_LumaricTimer(ui::Object*)
+{
+    ButtonLumaric.Click();
+}
+
+void TForm1::TimerTimer(ui::Object*)
+{
+    StatusBar1.SetPanelText(1, core::ClockText(platform::LocalTime(), formatSettings_));
+}
+
+void TForm1::ReadFormatSettings(ui::Object*)
+{
+    platform::UseUserDefaultLocale();
+    formatSettings_ = platform::ReadFormatSettings();
+}
+
+void TForm1::Button1Click(ui::Object*)
+{
+    HideME.Click();
+}
+
+void TForm1::Button2Click(ui::Object*)
+{
+    Aboutme.Click();
+}
+
+void TForm1::AboutmeClick(ui::Object*)
+{
+    platform::OpenUrl(Handle(), core::UpdatePageAddress(EditVer.Text()));
+}
+
+void TForm1::Label2Click(ui::Object*)
+{
+    platform::OpenUrl(Handle(), core::HomePageAddress(EditVer.Text()));
+}
+
+void TForm1::ShowMEClick(ui::Object*)
+{
+    ShowWindow(Handle(), SW_HIDE);
+    ShowWindow(Handle(), SW_SHOW);
+}
+
+void TForm1::HideMEClick(ui::Object*)
+{
+    HideTaskbarButton();
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm1::CloseMeClick(ui::Object*)
+{
+    Close();
+}
+
+void TForm1::TrayIcon1DblClick(ui::Object*)
+{
+    ShowME.Click();
+}

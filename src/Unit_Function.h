@@ -1,0 +1,6 @@
+#pragma once
+// Shell routines of the program.
+
+// Hides the application window and with it the program's taskbar button.
+// Nothing shows that window again for the rest of the run.
+void HideTaskbarButton();

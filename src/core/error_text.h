@@ -1,0 +1,21 @@
+#pragma once
+// Texts of the error reports.
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+inline constexpr std::u16string_view kCannotCreateFile = u"Cannot create file \"%s\". %s";
+inline constexpr std::u16string_view kStreamWriteError = u"Stream write error";
+inline constexpr std::u16string_view kNotEnoughTimers = u"Not enough timers available";
+
+// The error box's text: the message, with a full stop added when the message
+// is not empty and its last character sorts above ".".
+std::u16string ErrorBoxText(std::u16string_view message);
+
+// A system message without its trailing blanks, control characters (line
+// breaks among them) and full stops, so that it fits inside a sentence.
+std::u16string TrimSystemMessage(std::u16string_view text);
+
+}  // namespace core

@@ -1,0 +1,25 @@
+#pragma once
+// The file operations of the repair: writing the script and testing that it
+// is there.
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Creates the file, or empties an existing one, and writes the bytes. Throws
+// core::Error "Cannot create file "<full path>". <reason>" when the file
+// cannot be opened and "Stream write error" when the bytes cannot be written.
+void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& bytes);
+
+// True when a file (not a folder) is at the path; links are followed.
+bool FileExists(const std::u16string& path);
+
+// The path made absolute, as the system resolves it; the path itself when
+// the system cannot.
+std::u16string FullPathName(const std::u16string& path);
+
+// The system's text for an error code, as FormatMessageW gives it.
+std::u16string SystemErrorText(unsigned long code);
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+// Starting a program and waiting for its end.
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Starts the command line in a new console with the given show-window value
+// and waits, without a time limit, until the process has ended. Returns its
+// exit code, or nothing when the process could not be started.
+std::optional<unsigned long> RunInNewConsoleAndWait(std::u16string commandLine, unsigned short showWindow);
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#include "platform/system_function.h"
+
+#include <string>
+
+namespace platform {
+
+FARPROC SystemFunction(const wchar_t* dll, const char* name)
+{
+    HMODULE module = GetModuleHandleW(dll);
+    if (!module) {
+        wchar_t folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return nullptr;
+        const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
+        module = LoadLibraryW(path.c_str());
+        if (!module)
+            return nullptr;
+    }
+    return GetProcAddress(module, name);
+}
+
+}  // namespace platform

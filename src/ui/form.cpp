@@ -1,0 +1,137 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "platform/dpi.h"
+#include "platform/wide.h"
+#include "ui/application.h"
+
+namespace ui {
+namespace {
+
+constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
+
+}  // namespace
+
+Form::Form(const FormLayout& layout)
+    : layout_(layout), dpi_(platform::DpiForPoint(layout.designPosition))
+{
+    MakeFont();
+    WindowSpec spec{layout.className};
+    spec.style = kFormStyle;
+    spec.exStyle = kFormExStyle;
+    spec.text = platform::Wide(layout_.caption);
+    spec.x = layout.designPosition.x;
+    spec.y = layout.designPosition.y;
+    spec.parent = App().Handle();
+    HWND window = CreateTargetWindow(spec, *this);
+    Adopt(nullptr, window, {layout.designPosition.x, layout.designPosition.y, layout.clientWidth,
+                            layout.clientHeight});
+    const int windowDpi = platform::DpiForWindow(window);
+    if (windowDpi != dpi_) {
+        dpi_ = windowDpi;
+        MakeFont();
+    }
+    ApplyOuterSize();
+}
+
+Form::~Form()
+{
+    DetachTarget(Handle());
+}
+
+void Form::MakeFont()
+{
+    font_.reset(CreateFontW(-platform::ScaleForDpi(layout_.fontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                            FALSE, layout_.fontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout_.fontFace));
+}
+
+void Form::ApplyOuterSize()
+{
+    RECT outer = {0, 0, platform::ScaleForDpi(layout_.clientWidth, dpi_),
+                  platform::ScaleForDpi(layout_.clientHeight, dpi_)};
+    AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+    MINMAXINFO limits = {};
+    LimitSize(limits);
+    const int width = std::clamp<int>(outer.right - outer.left, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
+    const int height = std::clamp<int>(outer.bottom - outer.top, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::LimitSize(MINMAXINFO& limits) const
+{
+    limits.ptMinTrackSize = {platform::ScaleForDpi(layout_.minSize.cx, dpi_),
+                             platform::ScaleForDpi(layout_.minSize.cy, dpi_)};
+    limits.ptMaxTrackSize = {platform::ScaleForDpi(layout_.maxSize.cx, dpi_),
+                             platform::ScaleForDpi(layout_.maxSize.cy, dpi_)};
+    limits.ptMaxSize = limits.ptMaxTrackSize;
+}
+
+void Form::SetIcon(HICON big, HICON small)
+{
+    icon_ = big;
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void Form::Created()
+{
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void Form::CenterInWorkArea()
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    const RECT& work = monitor.rcWork;
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int left = std::max<int>(work.left + (work.right - work.left - width) / 2,
+                                   GetSystemMetrics(SM_XVIRTUALSCREEN));
+    const int top = std::max<int>(work.top + (work.bottom - work.top - height) / 2,
+                                  GetSystemMetrics(SM_YVIRTUALSCREEN));
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ShowFirstTime(int showCommand)
+{
+    CenterInWorkArea();
+    App().MainFormShowing();
+    ShowWindow(Handle(), showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+void Form::Close()
+{
+    // No handler may refuse the close, and closing the main window ends the program.
+    PostQuitMessage(0);
+}
+
+void Form::DestroyingByApplication()
+{
+    ShowWindow(Handle(), SW_HIDE);
+    App().MainFormHidden();
+    if (OnDestroy)
+        OnDestroy(this);
+}
+
+LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETMINMAXINFO:
+        LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    default:
+        return Container::HandleMessage(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,29 @@
+#pragma once
+// A status bar with panels, docked to the bottom edge, in the system's
+// status-bar font. The last panel always runs to the right end. Setting a
+// panel to the text it holds does nothing; a new text is drawn at once.
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class StatusBar : public Control {
+public:
+    void Create(Container& parent, int id, const Bounds& bounds, std::vector<int> panelWidths);
+
+    const std::u16string& PanelText(std::size_t index) const { return texts_.at(index); }
+    void SetPanelText(std::size_t index, const std::u16string& text);
+
+    void OnDpiChanged() override { ApplyPanels(); }
+
+private:
+    void ApplyPanels();
+
+    std::vector<int> widths_;
+    std::vector<std::u16string> texts_;
+};
+
+}  // namespace ui
