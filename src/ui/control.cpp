@@ -53,7 +53,7 @@ void Control::CreateChild(Container& parent, const Creation& creation, const Bou
 {
     const int dpi = parent.Dpi();
     HWND window = CreateWindowExW(
-        creation.exStyle, creation.className, platform::Wide(creation.text), creation.style | WS_CHILD,
+        creation.exStyle, creation.className, platform::Wide(creation.text), creation.style | WS_CHILD | WS_CLIPSIBLINGS,
         platform::ScaleForDpi(bounds.left, dpi), platform::ScaleForDpi(bounds.top, dpi),
         platform::ScaleForDpi(bounds.width, dpi), platform::ScaleForDpi(bounds.height, dpi), parent.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr), nullptr);
