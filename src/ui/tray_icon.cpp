@@ -9,8 +9,9 @@
 namespace ui {
 namespace {
 
-// The record up to dwInfoFlags, for shells older than Vista.
+// The whole record on Vista and later; up to dwInfoFlags for older shells.
 constexpr DWORD kPreVistaRecordSize = 936;
+static_assert(sizeof(NOTIFYICONDATAW) == 956, "the record of Vista's shell");
 
 DWORD RecordSize()
 {
