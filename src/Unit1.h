@@ -70,6 +70,7 @@ public:
     void TrayIcon1DblClick(ui::Object* sender);
 
 private:
+    void DpiChanged() override { LoadIcons(); }
     void BuildLayout();
     void BindEvents();
     void LoadIcons();

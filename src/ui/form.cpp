@@ -3,11 +3,15 @@
 #include <algorithm>
 
 #include "platform/dpi.h"
+#include "platform/system_metrics.h"
 #include "platform/wide.h"
 #include "ui/application.h"
 
 namespace ui {
 namespace {
+
+// Sent by Windows 8.1 and later, whose headers the Vista build does not see.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
@@ -52,7 +56,7 @@ void Form::ApplyOuterSize()
 {
     RECT outer = {0, 0, platform::ScaleForDpi(layout_.clientWidth, dpi_),
                   platform::ScaleForDpi(layout_.clientHeight, dpi_)};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, kFormExStyle);
+    platform::AdjustWindowRectForDpi(outer, kFormStyle, kFormExStyle, dpi_);
     MINMAXINFO limits = {};
     LimitSize(limits);
     const int width = std::clamp<int>(outer.right - outer.left, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
@@ -120,9 +124,26 @@ void Form::DestroyingByApplication()
         OnDestroy(this);
 }
 
+void Form::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    dpi_ = dpi;
+    // The controls hold the old font until they have the new one.
+    const UniqueFont previousFont = std::move(font_);
+    MakeFont();
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyOuterSize();
+    RescaleChildren();
+    DpiChanged();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case kDpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_GETMINMAXINFO:
         LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;

@@ -44,6 +44,10 @@ public:
 protected:
     explicit Form(const FormLayout& layout);
 
+    // The window moved to a monitor of another scale; everything has been
+    // scaled already when this runs.
+    virtual void DpiChanged() {}
+
     // Runs OnCreate once every member is built.
     void Created();
 
@@ -53,6 +57,7 @@ private:
 
     void MakeFont();
     void ApplyOuterSize();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void CenterInWorkArea();
     void LimitSize(MINMAXINFO& limits) const;
 

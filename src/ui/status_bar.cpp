@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/dpi.h"
+#include "platform/system_metrics.h"
 
 namespace ui {
 
@@ -13,7 +14,21 @@ void StatusBar::Create(Container& parent, int id, const Bounds& bounds, std::vec
     SetAlign(Align::Bottom);
     widths_ = std::move(panelWidths);
     texts_.assign(widths_.size(), std::u16string());
+    ApplyFont();
     ApplyPanels();
+}
+
+void StatusBar::OnDpiChanged()
+{
+    ApplyFont();
+    ApplyPanels();
+}
+
+void StatusBar::ApplyFont()
+{
+    const LOGFONTW font = platform::StatusFont(Dpi());
+    font_.reset(CreateFontIndirectW(&font));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void StatusBar::SetPanelText(std::size_t index, const std::u16string& text)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/gdi.h"
 
 namespace ui {
 
@@ -17,13 +18,15 @@ public:
     const std::u16string& PanelText(std::size_t index) const { return texts_.at(index); }
     void SetPanelText(std::size_t index, const std::u16string& text);
 
-    void OnDpiChanged() override { ApplyPanels(); }
+    void OnDpiChanged() override;
 
 private:
     void ApplyPanels();
+    void ApplyFont();
 
     std::vector<int> widths_;
     std::vector<std::u16string> texts_;
+    UniqueFont font_;
 };
 
 }  // namespace ui

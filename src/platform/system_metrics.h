@@ -1,0 +1,15 @@
+#pragma once
+// System metrics and fonts at a given pixels per inch. Windows 10 answers for
+// any scale; older Windows know only the system's, which is then scaled.
+
+#include <windows.h>
+
+namespace platform {
+
+// The window rectangle for a client rectangle, at the given pixels per inch.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+
+// The system's status-bar font at the given pixels per inch.
+LOGFONTW StatusFont(int dpi);
+
+}  // namespace platform
