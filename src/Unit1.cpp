@@ -171,16 +171,22 @@ void TForm1::FormDestroy(ui::Object*)
 
 void TForm1::ButtonLumaricClick(ui::Object*)
 {
-    const std::string script = platform::ToAnsi(core::RepairScriptText());
-    platform::WriteNewFile(ScriptPath(), core::ScriptFileBytes(platform::AnsiCodePage(), script));
+    const auto script =
+        core::ScriptFileBytes(platform::AnsiCodePage(), platform::ToAnsi(core::RepairScriptText()));
+    platform::WriteNewFile(ScriptPath(), script);
     if (!platform::FileExists(ScriptPath()))
         return;
     Memo_Log.AppendLine(core::kRepairAnnouncement);
     // Shows the announcement before the thread blocks in the wait.
     ui::App().ProcessMessages();
+    const std::u16string path = ScriptPath();
+    // The script may run elevated from a folder every program of the user
+    // can write to: from here until it has ended no one may change it, and
+    // it must still be the script that was written.
+    const auto unchanged = platform::HoldUnchanged(path, script);
     // Quoted, so that a folder with blanks cannot be read as a shorter
     // program path.
-    const auto exitCode = RunHiddenAndWait(u"\"" + ScriptPath() + u"\"", SW_HIDE);
+    const auto exitCode = RunHiddenAndWait(u"\"" + path + u"\"", SW_HIDE);
     Memo_Log.AppendLine(core::RepairOutcomeLine(exitCode.has_value(), StatusBar1.PanelText(1)));
 }
 

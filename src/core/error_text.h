@@ -8,6 +8,9 @@ namespace core {
 
 inline constexpr std::u16string_view kCannotCreateFile = u"Cannot create file \"%s\". %s";
 inline constexpr std::u16string_view kStreamWriteError = u"Stream write error";
+inline constexpr std::u16string_view kCannotHoldScript = u"Cannot open file \"%s\" for running. %s";
+inline constexpr std::u16string_view kScriptChanged =
+    u"File \"%s\" was changed by another program before it could run, so it was not run";
 inline constexpr std::u16string_view kNotEnoughTimers = u"Not enough timers available";
 
 // The error box's text: the message, with a full stop added when the message

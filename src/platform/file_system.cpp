@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/error.h"
 #include "core/error_text.h"
 #include "core/text.h"
@@ -54,6 +56,22 @@ void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& 
     if (!file)
         ThrowCannotCreate(path, GetLastError());
     WriteAll(file.get(), bytes);
+}
+
+UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigned char>& bytes)
+{
+    auto file = AdoptFileHandle(
+        CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        throw core::Error(core::Format(core::kCannotHoldScript,
+                                       {FullPathName(path), core::TrimSystemMessage(SystemErrorText(GetLastError()))}));
+    // One byte more than expected shows a longer file.
+    std::vector<unsigned char> held(bytes.size() + 1);
+    DWORD read = 0;
+    if (!ReadFile(file.get(), held.data(), static_cast<DWORD>(held.size()), &read, nullptr) ||
+        read != bytes.size() || !std::equal(bytes.begin(), bytes.end(), held.begin()))
+        throw core::Error(core::Format(core::kScriptChanged, {FullPathName(path)}));
+    return file;
 }
 
 bool FileExists(const std::u16string& path)

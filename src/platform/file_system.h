@@ -5,12 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/handles.h"
+
 namespace platform {
 
 // Creates the file, or empties an existing one, and writes the bytes. Throws
 // core::Error "Cannot create file "<full path>". <reason>" when the file
 // cannot be opened and "Stream write error" when the bytes cannot be written.
 void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& bytes);
+
+// Opens the file so that, while the handle is held, others may read it but
+// no one may write, rename or delete it, and checks that it holds exactly
+// the bytes. Throws core::Error when it cannot be opened or holds others.
+UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigned char>& bytes);
 
 // True when a file (not a folder) is at the path; links are followed.
 bool FileExists(const std::u16string& path);
