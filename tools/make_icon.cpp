@@ -391,8 +391,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // Up to twice the largest system icon at 96 dpi: 200 % scaling is served
+    // crisply, and the executable stays small.
     std::vector<Image> images;
-    for (int size : {16, 24, 32, 48, 64, 96})
+    for (int size : {16, 24, 32, 48, 64})
         images.push_back(Render(size));
 
     if (!WriteFile(output, EncodeIco(images))) {
