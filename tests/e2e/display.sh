@@ -1,0 +1,59 @@
+# An Xvfb display of our own with Wine's virtual desktop on it, screenshots,
+# and real mouse clicks through xdotool.
+
+: "${E2E_SCREEN:=1024x768}"
+
+display_start() {
+  local number_file=$E2E_TEST_DIR/display
+  : >"$number_file"
+  # -displayfd picks a free display number and reports it once ready.
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp 3>"$number_file" >"$E2E_TEST_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_until 15 "Xvfb to report its display number" test -s "$number_file"
+  export DISPLAY=":$(head -n 1 "$number_file")"
+}
+
+display_stop() {
+  if [[ -n ${XVFB_PID:-} ]]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+  fi
+}
+
+# The prefix's registry makes every Wine program join the desktop "Default",
+# which has a taskbar and a notification area. The wineserver starts first:
+# Wine clients starting together without one may each start their own.
+desktop_start() {
+  wineserver --persistent
+  (exec wine explorer "/desktop=Default,$E2E_SCREEN") >"$E2E_TEST_DIR/explorer.log" 2>&1 </dev/null &
+  drive wait-window --class Shell_TrayWnd --visible --timeout 60000 >/dev/null ||
+    fail "Wine's desktop did not come up; see $E2E_TEST_DIR/explorer.log"
+}
+
+# Saves the whole screen, or with a window handle only that window's outer
+# rectangle, as NAME.png in the test folder and prints the file's path.
+screenshot() {
+  local name=$1 window=${2:-} file=$E2E_TEST_DIR/$1.png
+  if [[ -z $window ]]; then
+    import -window root "$file"
+  else
+    local left top width height
+    read -r left top width height < <(window_fact "$window" rect)
+    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$file"
+  fi
+  echo "$file"
+}
+
+# A real mouse click at screen point X Y; the desktop fills the screen from
+# its top-left corner, so Wine's screen coordinates are the X server's.
+click_at() {
+  xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# Clicks the middle of a window as a user would.
+click_window() {
+  local x y
+  read -r x y < <(drive point "$1")
+  click_at "$x" "$y"
+}

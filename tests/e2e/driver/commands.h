@@ -1,0 +1,42 @@
+// The driver's commands, grouped by what they look at; driver.cpp lists them.
+#pragma once
+
+#include "arguments.h"
+
+namespace driver {
+
+// Top-level windows, window trees and plain window facts.
+void waitWindow(const Arguments& args);
+void waitGone(const Arguments& args);
+void countWindows(const Arguments& args);
+void info(const Arguments& args);
+void tree(const Arguments& args);
+void child(const Arguments& args);
+void text(const Arguments& args);
+void focus(const Arguments& args);
+void exists(const Arguments& args);
+void process(const Arguments& args);
+void point(const Arguments& args);
+void closeBox(const Arguments& args);
+void workArea(const Arguments& args);
+
+// Controls and messages.
+void statusBar(const Arguments& args);
+void combo(const Arguments& args);
+void tabs(const Arguments& args);
+void click(const Arguments& args);
+void setText(const Arguments& args);
+void send(const Arguments& args);
+void post(const Arguments& args);
+void broadcastTaskbarCreated(const Arguments& args);
+void codePage(const Arguments& args);
+
+// Files as the repair meets them.
+void createError(const Arguments& args);
+void holdFile(const Arguments& args);
+
+// Message boxes.
+void messageBox(const Arguments& args);
+void press(const Arguments& args);
+
+}  // namespace driver

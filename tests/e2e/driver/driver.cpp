@@ -1,0 +1,98 @@
+// lumaric-driver: looks at and operates Lumaric's windows from inside the same
+// Wine session, for the end-to-end tests. Window arguments are handles or
+// locators ("TForm1", "TForm1/107"). Results go to stdout; anything not
+// found or not answered in time goes to stderr with exit code 1, a wrong
+// command line with exit code 2.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "commands.h"
+#include "output.h"
+
+namespace {
+
+using driver::Arguments;
+
+struct Command {
+  const wchar_t* name;
+  const wchar_t* synopsis;
+  std::initializer_list<const wchar_t*> options;
+  std::initializer_list<const wchar_t*> flags;
+  void (*run)(const Arguments&);
+};
+
+const std::vector<Command>& commands() {
+  static const std::vector<Command> table = {
+      {L"wait-window", L"[--class C] [--title T] [--pid P] [--visible]: first matching top-level window",
+       {L"--class", L"--title", L"--pid"}, {L"--visible"}, driver::waitWindow},
+      {L"wait-gone", L"HWND: wait until the window is destroyed", {}, {}, driver::waitGone},
+      {L"count-windows", L"[--class C] [--title T] [--pid P] [--visible]: number of matching top-level windows",
+       {L"--class", L"--title", L"--pid"}, {L"--visible"}, driver::countWindows},
+      {L"info", L"HWND: class, text, visible, enabled, style, exstyle, owner, parent, id, pid, rect, client", {},
+       {}, driver::info},
+      {L"tree", L"HWND: descendants as depth hwnd id parent-id class visible enabled style exstyle left top "
+                L"width height text, rectangles in HWND's client coordinates, siblings in z-order",
+       {}, {}, driver::tree},
+      {L"child", L"HWND ID: the descendant with that control id", {}, {}, driver::child},
+      {L"text", L"HWND: the window's text (WM_GETTEXT)", {}, {}, driver::text},
+      {L"focus", L"HWND: focus and active window of the window's thread", {}, {}, driver::focus},
+      {L"exists", L"HWND: yes or no", {}, {}, driver::exists},
+      {L"process", L"PID: running, ended or none", {}, {}, driver::process},
+      {L"point", L"HWND: the window's centre in screen coordinates", {}, {}, driver::point},
+      {L"close-box", L"HWND: the centre of the window's close box in screen coordinates", {}, {},
+       driver::closeBox},
+      {L"work-area", L": left top width height of the work area", {}, {}, driver::workArea},
+      {L"create-error", L"PATH: the error and system text of creating PATH as the repair does", {}, {},
+       driver::createError},
+      {L"hold-file", L"PATH MS: keep PATH open without sharing for MS milliseconds", {}, {}, driver::holdFile},
+      {L"statusbar", L"HWND: per panel index, right edge, text", {}, {}, driver::statusBar},
+      {L"combo", L"HWND: count, selected, text and items of a combobox", {}, {}, driver::combo},
+      {L"tabs", L"HWND: per tab index, selected, text", {}, {}, driver::tabs},
+      {L"click", L"HWND [--send]: BM_CLICK, posted unless --send", {}, {L"--send"}, driver::click},
+      {L"set-text", L"HWND TEXT: WM_SETTEXT", {}, {}, driver::setText},
+      {L"send", L"HWND MSG [WPARAM [LPARAM]]: SendMessage, prints the result", {}, {}, driver::send},
+      {L"post", L"HWND MSG [WPARAM [LPARAM]]: PostMessage", {}, {}, driver::post},
+      {L"broadcast-taskbar-created", L": broadcast the registered TaskbarCreated message", {}, {},
+       driver::broadcastTaskbarCreated},
+      {L"acp", L": the ANSI code page", {}, {}, driver::codePage},
+      {L"msgbox", L"HWND: caption, text, icon, owner and buttons of a message box", {}, {}, driver::messageBox},
+      {L"press", L"HWND ID: click the button with that id inside HWND", {}, {}, driver::press},
+  };
+  return table;
+}
+
+void printUsage() {
+  driver::printError(L"usage: lumaric-driver COMMAND [ARGUMENTS] [--timeout MS]");
+  for (const Command& command : commands())
+    driver::printError(std::wstring(L"  ") + command.name + L" " + command.synopsis);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    printUsage();
+    return 2;
+  }
+  const std::wstring name = argv[1];
+  for (const Command& command : commands()) {
+    if (name != command.name) continue;
+    try {
+      command.run(Arguments(argc - 2, argv + 2, command.options, command.flags));
+      return 0;
+    } catch (const driver::UsageError& error) {
+      driver::printError(name + L": " + error.message());
+      return 2;
+    } catch (const driver::Failure& error) {
+      driver::printError(name + L": " + error.message());
+      return 1;
+    }
+  }
+  driver::printError(L"unknown command " + name);
+  printUsage();
+  return 2;
+}

@@ -1,0 +1,47 @@
+#include "output.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace driver {
+
+namespace {
+
+// Raw bytes, so the console's code page cannot alter them.
+void writeUtf8(DWORD stream, const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+  bytes += '\n';
+  DWORD written = 0;
+  WriteFile(GetStdHandle(stream), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+}  // namespace
+
+std::wstring escape(const std::wstring& text) {
+  std::wstring escaped;
+  for (wchar_t c : text) {
+    switch (c) {
+      case L'\\': escaped += L"\\\\"; break;
+      case L'\r': escaped += L"\\r"; break;
+      case L'\n': escaped += L"\\n"; break;
+      case L'\t': escaped += L"\\t"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::wstring hex(unsigned long value) {
+  wchar_t text[16];
+  swprintf(text, 16, L"0x%08lX", value);
+  return text;
+}
+
+void printLine(const std::wstring& line) { writeUtf8(STD_OUTPUT_HANDLE, line); }
+
+void printError(const std::wstring& line) { writeUtf8(STD_ERROR_HANDLE, L"lumaric-driver: " + line); }
+
+}  // namespace driver

@@ -1,0 +1,92 @@
+# Lumaric.exe under Wine in the background, its exit code, and facts about
+# its windows as lumaric-driver.exe reports them.
+
+LUMARIC_RUNS=0
+
+# Starts Lumaric.exe with C:\ as its current folder; LUMARIC_PID is the
+# `wine` process, whose exit code is the program's.
+lumaric_start() {
+  LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
+  LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
+  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_EXE") >"$LUMARIC_LOG" 2>&1 </dev/null &
+  LUMARIC_PID=$!
+}
+
+# Waits at most SECONDS for the program started last to end; sets
+# LUMARIC_EXIT, or fails when it is still running.
+lumaric_wait_exit() {
+  local seconds=$1 deadline=$((SECONDS + $1))
+  while kill -0 "$LUMARIC_PID" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "Lumaric (pid $LUMARIC_PID) still runs $seconds s later"
+    sleep 0.1
+  done
+  LUMARIC_EXIT=0
+  wait "$LUMARIC_PID" || LUMARIC_EXIT=$?
+}
+
+# The main window once it is visible.
+lumaric_main_window() {
+  drive wait-window --class TForm1 --visible --timeout 30000
+}
+
+# One KEY=VALUE fact of `lumaric-driver info`.
+window_fact() {
+  local window=$1 key=$2
+  drive info "$window" | sed -n "s/^$key=//p"
+}
+
+# The row of `lumaric-driver tree` for control id ID, from the tree text TREE.
+tree_row() {
+  local tree=$1 id=$2
+  awk -F'\t' -v id="$id" '$3 == id { print; exit }' <<<"$tree"
+}
+
+# Field N of a tree row: 1 depth, 2 hwnd, 3 id, 4 parent id, 5 class, 6 visible,
+# 7 enabled, 8 style, 9 exstyle, 10 left, 11 top, 12 width, 13 height, 14 text.
+row_field() {
+  local row=$1 field=$2
+  awk -F'\t' -v n="$field" '{ print $n }' <<<"$row"
+}
+
+# The bytes R.bat must hold: the eight lines, each ended by CR LF, with the
+# UTF-8 byte-order mark first when the ANSI code page is 65001.
+expected_script() {
+  [[ $(drive acp | tr -d '\r') == 65001 ]] && printf '\xef\xbb\xbf'
+  printf '%s\r\n' 'cd\' 'ipconfig/release' 'ipconfig/renew' 'ipconfig/flushdns' \
+    'ipconfig /registerdns' 'arp -d' 'Nbtstat -R' 'Nbtstat -RR'
+}
+
+# The stand-ins' records without their time stamps, one line per run.
+standin_runs() {
+  [[ -f $STANDIN_RECORD ]] || return 0
+  cut -f1-3 "$STANDIN_RECORD"
+}
+
+# What Wine's cmd hands to the stand-ins from one run of R.bat: the lines
+# without a blank after the command name do not reach them.
+expected_standin_runs() {
+  printf 'name=%s\targs=%s\tconsole=hidden\n' ipconfig /registerdns arp -d nbtstat -R nbtstat -RR
+}
+
+# Seconds since midnight, modulo 12 hours, of the first h:mm:ss in TEXT.
+clock_seconds() {
+  [[ $1 =~ ([0-9]{1,2}):([0-9]{2}):([0-9]{2}) ]] || return 1
+  echo $(((10#${BASH_REMATCH[1]} * 3600 + 10#${BASH_REMATCH[2]} * 60 + 10#${BASH_REMATCH[3]}) % 43200))
+}
+
+# Status panel 1's text (the clock), escaped as the driver prints it.
+status_clock() {
+  drive statusbar "$1" | awk -F'\t' '$1 == 1 { print $3 }'
+}
+
+# Waits until Memo_Log holds LINES lines, while the program may be busy.
+wait_log_lines() {
+  local memo=$1 lines=$2 seconds=$3
+  wait_until "$seconds" "$lines lines in Memo_Log" log_has_lines "$memo" "$lines"
+}
+
+log_has_lines() {
+  local text
+  text=$(drive text "$1") || return 1
+  [[ $(grep -o '\\r\\n' <<<"$text" | wc -l) -ge $2 ]]
+}

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The main window's controls: class, parent, text, rectangle in the client
+# area (96 dpi), visibility, the styles that make each what it is, initial
+# values, the status bar's panels, and the tab order, both as the z-order of
+# siblings and as the focus moving under the Tab key.
+source "$(dirname "$0")/lib.sh"
+e2e_begin layout 150
+
+lumaric_start
+# Read as soon as the program answers: before its first clock tick, half a
+# second after the window was built, since sent messages come before timers.
+status=$(drive statusbar TForm1/115 --timeout 30000)
+check_eq "status panels at start: index, right edge, text" $'0\t200\t\n1\t-1\t' "$status"
+
+main=$(lumaric_main_window)
+tree=$(drive tree "$main")
+printf '%s\n' "$tree" >"$E2E_TEST_DIR/tree.tsv"
+
+# id, name, class, parent id (0: the window), text, left, top, width, height;
+# a width of * is the text's own.
+controls=(
+  "100|PageControl1|SysTabControl32|0||0|0|347|192"
+  "101|TabSheet1|TTabSheet|100|软件设置|4|24|339|164"
+  "102|GroupBox1|TGroupBox|101||4|24|339|164"
+  "103|Label6|Static|102|每过          分钟进行网络连接修复|20|40|204|12"
+  "104|ComboBox|ComboBox|102|5|52|37|48|20"
+  "105|Button_Start|Button|102|开启|20|160|70|25"
+  "106|Button_Stop|Button|102|停止|100|160|70|25"
+  "107|ButtonLumaric|Button|102|现在修复|180|160|70|25"
+  "108|Memo_Log|Edit|102||20|62|313|95"
+  "109|TabSheet2|TTabSheet|100|关于我们|4|24|339|164"
+  "110|GroupBox2|TGroupBox|109||4|24|339|164"
+  "111|Label2|Static|110|*|116|98|*|12"
+  "112|EditVer|Edit|110|1.01.20180114|105|56|121|20"
+  "113|Button2|Button|0|检测更新|174|198|75|25"
+  "114|Button1|Button|0|最小化|258|198|75|25"
+  "115|StatusBar1|msctls_statusbar32|0||0|229|347|21"
+)
+
+# Each control's row of the tree, by id; a control that is missing fails once.
+declare -A row_of
+for entry in "${controls[@]}"; do
+  IFS='|' read -r id name class parent text left top width height <<<"$entry"
+  row_of[$id]=$(tree_row "$tree" "$id")
+  if [[ -z ${row_of[$id]} ]]; then
+    e2e_record no "$name (id $id) exists" "no control with id $id"
+    continue
+  fi
+  IFS=$'\t' read -r _ _ _ r_parent r_class _ _ _ _ r_left r_top r_width r_height r_text <<<"${row_of[$id]}"
+  check_eq "$name class" "$class" "$r_class"
+  check_eq "$name parent id" "$parent" "$r_parent"
+  if [[ $text == '*' ]]; then
+    check_match "$name text is a web host name" '[A-Za-z0-9-]+(\.[A-Za-z0-9-]+)+' "$r_text"
+  else
+    check_eq "$name text" "$text" "$r_text"
+  fi
+  check_eq "$name left top" "$left $top" "$r_left $r_top"
+  if [[ $width == '*' ]]; then
+    check_true "$name has the width of a text" test "$r_width" -gt 0 -a "$r_width" -le $((339 - 112))
+    check_eq "$name height" "$height" "$r_height"
+  else
+    check_eq "$name size" "$width $height" "$r_width $r_height"
+  fi
+done
+
+# The ids of those among IDS that exist.
+present() {
+  local id
+  for id in "$@"; do [[ -n ${row_of[$id]} ]] && printf '%s ' "$id"; done
+}
+field() { row_field "${row_of[$1]}" "$2"; }
+style() { field "$1" 8; }
+WS_VISIBLE=0x10000000
+WS_TABSTOP=0x00010000
+
+for id in $(present 100 101 102 103 104 105 106 107 108 113 114 115); do
+  check_eq "control $id visible on the first page" 1 "$(field "$id" 6)"
+done
+for id in $(present 109 110 111 112); do
+  check_eq "control $id on the hidden second page not visible" 0 "$(field "$id" 6)"
+done
+if [[ -n $(present 112) ]]; then
+  check_bits "EditVer never visible (no WS_VISIBLE)" "$(style 112)" $WS_VISIBLE 0
+  check_bits "EditVer is single-line" "$(style 112)" 0x4 0
+fi
+for id in $(present $(seq 100 115)); do
+  check_eq "control $id enabled" 1 "$(field "$id" 7)"
+done
+
+for id in $(present 100 104 105 106 107 108 113 114); do
+  check_bits "control $id takes the focus by Tab (WS_TABSTOP)" "$(style "$id")" $WS_TABSTOP $WS_TABSTOP
+done
+for id in $(present 105 106 107 113 114); do
+  check_match "control $id is a push button" '0x0|0x1' "$(printf '0x%X' $(($(style "$id") & 0xF)))"
+done
+[[ -n $(present 104) ]] &&
+  check_bits "ComboBox is an editable drop-down list (CBS_DROPDOWN)" "$(style 104)" 0x3 0x2
+[[ -n $(present 108) ]] &&
+  check_bits "Memo_Log: multi-line, vertical scroll bar, no horizontal one, wraps, writable" "$(style 108)" \
+    '0x4 | 0x00200000 | 0x00100000 | 0x80 | 0x800' '0x4 | 0x00200000'
+[[ -n $(present 115) ]] && check_bits "StatusBar1 has no size grip" "$(style 115)" 0x100 0
+
+[[ $(present 104 100) == "104 100 " ]] || fail "cannot check the combobox, the tabs and the focus without ComboBox and PageControl1"
+expected_combo=$'count=13\nselected=4\ntext=5'
+n=0
+for item in 1 2 3 4 5 6 7 8 9 10 15 20 30; do
+  expected_combo+=$'\n'"item=$n"$'\t'"$item"
+  n=$((n + 1))
+done
+check_eq "ComboBox items, selection and text" "$expected_combo" "$(drive combo "$(field 104 2)")"
+check_eq "PageControl1 tabs: index, selected, text" $'0\t1\t软件设置\n1\t0\t关于我们' "$(drive tabs "$(field 100 2)")"
+
+# Siblings in z-order are the Tab order.
+order_of() {
+  local parent=$1
+  shift
+  local wanted=" $* " id
+  awk -F'\t' -v p="$parent" '$4 == p { print $3 }' <<<"$tree" | while read -r id; do
+    [[ $wanted == *" $id "* ]] && printf '%s ' "$id"
+  done
+}
+check_eq "tab order inside GroupBox1" "104 105 107 108 106 " "$(order_of 102 104 105 106 107 108)"
+check_eq "tab order of the window's own controls" "100 114 113 " "$(order_of 0 100 113 114)"
+
+# The focus under the Tab key, starting from a real click into ComboBox.
+focus_id() {
+  local focused
+  focused=$(drive focus "$main" | sed -n 's/^focus=//p')
+  local row
+  row=$(awk -F'\t' -v h="$focused" '$2 == h' <<<"$tree")
+  # The edit field inside the combobox stands for the combobox.
+  if [[ $(row_field "$row" 5) == Edit && $(row_field "$row" 4) == 104 ]]; then echo 104; else row_field "$row" 3; fi
+}
+click_window "$(field 104 2)"
+focus_in_combo() { [[ $(focus_id) == 104 ]]; }
+wait_until 5 "the focus in ComboBox" focus_in_combo
+visited=""
+for _ in 1 2 3 4 5 6 7 8; do
+  xdotool key --clearmodifiers Tab
+  sleep 0.3
+  visited+="$(focus_id) "
+done
+check_eq "focus under Tab from ComboBox" "105 107 108 106 114 113 100 104 " "$visited"
+
+e2e_end
