@@ -131,7 +131,6 @@ void TForm1::BuildLayout()
     Button1.Create(*this, kButton1, {258, 198, 75, 25}, u"最小化");
     Button2.Create(*this, kButton2, {174, 198, 75, 25}, u"检测更新");
     StatusBar1.Create(*this, kStatusBar1, {0, 229, 347, 21}, {200, 50});
-    Realign();
 
     TrayIcon1 = std::make_unique<ui::TrayIcon>(PopupMenu1);
 }

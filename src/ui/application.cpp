@@ -171,6 +171,13 @@ bool Application::IsDialogKey(MSG& message)
     HWND form = mainForm_->Handle();
     if (message.hwnd != form && !IsChild(form, message.hwnd))
         return false;
+    // Tab goes through the controls in the order of the layout, into the
+    // shown page and out of it again, and never types into the log.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
+        GetKeyState(VK_MENU) >= 0) {
+        mainForm_->SelectNext(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
     return IsDialogMessageW(form, &message) != FALSE;
 }
 

@@ -77,6 +77,15 @@ void Container::RescaleChildren()
     }
 }
 
+void Container::CollectTabStops(std::vector<HWND>& stops) const
+{
+    if (!IsWindowVisible(Handle()) || !IsWindowEnabled(Handle()))
+        return;
+    Control::CollectTabStops(stops);
+    for (const Control* child : children_)
+        child->CollectTabStops(stops);
+}
+
 LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -26,6 +26,9 @@ public:
     // Re-places every control below this one for a new scale.
     void RescaleChildren();
 
+    // Its own stop, then its children's in the order they were created.
+    void CollectTabStops(std::vector<HWND>& stops) const override;
+
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:

@@ -30,9 +30,23 @@ void Control::SetText(const std::u16string& text)
     SetWindowTextW(Handle(), platform::Wide(text));
 }
 
+void Control::SetAlign(Align align)
+{
+    align_ = align;
+    if (parent_)
+        parent_->Realign();
+}
+
 int Control::Dpi() const noexcept
 {
     return parent_ ? parent_->Dpi() : platform::kDesignDpi;
+}
+
+void Control::CollectTabStops(std::vector<HWND>& stops) const
+{
+    HWND window = Handle();
+    if (IsWindowVisible(window) && IsWindowEnabled(window) && (GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP))
+        stops.push_back(window);
 }
 
 void Control::PlaceScaled()

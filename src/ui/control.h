@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/object.h"
 #include "ui/window_handle.h"
@@ -48,6 +49,10 @@ public:
     virtual HCURSOR Cursor() const { return nullptr; }
     virtual void OnDpiChanged() {}
 
+    // Adds, in tab order, the visible and enabled windows that the Tab key
+    // stops at: the control itself if it is a tab stop.
+    virtual void CollectTabStops(std::vector<HWND>& stops) const;
+
 protected:
     struct Creation {
         const wchar_t* className;
@@ -64,7 +69,8 @@ protected:
     // Adopts a window that the derived class created itself.
     void Adopt(Container* parent, HWND window, const Bounds& bounds);
 
-    void SetAlign(Align align) noexcept { align_ = align; }
+    // Aligned controls are placed by the parent at once and whenever it resizes.
+    void SetAlign(Align align);
     void SetTakesParentFont(bool takes) noexcept { parentFont_ = takes; }
     int Dpi() const noexcept;
 

@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
@@ -108,6 +109,33 @@ void Form::ShowFirstTime(int showCommand)
     CenterInWorkArea();
     App().MainFormShowing();
     ShowWindow(Handle(), showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+void Form::SelectNext(bool forward)
+{
+    std::vector<HWND> stops;
+    CollectTabStops(stops);
+    if (stops.empty())
+        return;
+    // The focus may sit in a part of a stop, such as the edit of a drop-down list.
+    HWND focus = GetFocus();
+    auto current = stops.end();
+    for (auto stop = stops.begin(); stop != stops.end(); ++stop) {
+        if (*stop == focus || IsChild(*stop, focus))
+            current = stop;
+    }
+    std::size_t index = 0;
+    if (current != stops.end()) {
+        const std::size_t at = static_cast<std::size_t>(current - stops.begin());
+        index = forward ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
+    } else if (!forward) {
+        index = stops.size() - 1;
+    }
+    HWND next = stops[index];
+    SetFocus(next);
+    // As in dialogs, a text field reached by Tab has its text selected.
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 void Form::Close()

@@ -35,6 +35,8 @@ public:
     // monitor, maximised if the start-up show command asks for it.
     void ShowFirstTime(int showCommand);
     void Close();
+    // Moves the keyboard focus to the next (or previous) tab stop, wrapping.
+    void SelectNext(bool forward);
 
     NotifyEvent OnCreate;
     NotifyEvent OnDestroy;

@@ -78,6 +78,7 @@ void TabSheet::Create(PageControl& pages, int id, const std::u16string& caption)
 {
     CreateContainer(*pages.Parent(), pages.Handle(), L"TTabSheet", 0, {}, id);
     SetAlign(Align::Custom);
+    SetText(caption);
     pages.AddPage(*this, caption);
 }
 

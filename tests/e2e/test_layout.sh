@@ -16,31 +16,52 @@ main=$(lumaric_main_window)
 tree=$(drive tree "$main")
 printf '%s\n' "$tree" >"$E2E_TEST_DIR/tree.tsv"
 
-# id, name, class, parent id (0: the window), text, left, top, width, height;
-# a width of * is the text's own.
+# Line heights follow the window font, and the prefix draws "宋体" with a
+# substitute: labels are one line high, the drop-down list's edit 8 pixels
+# more (12 and 20 with SimSun itself).
+line=$(drive text-height "宋体" 12)
+check_true "the window font has a line height" test "$line" -ge 12
+
+# The pages fill the tab control's display area: 4 pixels in from its sides
+# and bottom, below the tabs, whose height is the tab control's own.
+page_row=$(tree_row "$tree" 101)
+[[ -n $page_row ]] || fail "no TabSheet1 (id 101)"
+IFS=$'\t' read -r _ _ _ _ _ _ _ _ _ page_left page_top page_width page_height _ <<<"$page_row"
+check_eq "TabSheet1 left and width" "4 339" "$page_left $page_width"
+check_eq "TabSheet1 bottom" 188 $((page_top + page_height))
+check_true "TabSheet1 below the tabs" test "$page_top" -ge 20 -a "$page_top" -le 30
+client_height=$(window_fact "$main" client | cut -d' ' -f2)
+
+# id, name, class, parent id (0: the window), text, origin (w: the window's
+# client area, p: the page's), left, top, width, height; a width of * is the
+# text's own.
 controls=(
-  "100|PageControl1|SysTabControl32|0||0|0|347|192"
-  "101|TabSheet1|TTabSheet|100|软件设置|4|24|339|164"
-  "102|GroupBox1|TGroupBox|101||4|24|339|164"
-  "103|Label6|Static|102|每过          分钟进行网络连接修复|20|40|204|12"
-  "104|ComboBox|ComboBox|102|5|52|37|48|20"
-  "105|Button_Start|Button|102|开启|20|160|70|25"
-  "106|Button_Stop|Button|102|停止|100|160|70|25"
-  "107|ButtonLumaric|Button|102|现在修复|180|160|70|25"
-  "108|Memo_Log|Edit|102||20|62|313|95"
-  "109|TabSheet2|TTabSheet|100|关于我们|4|24|339|164"
-  "110|GroupBox2|TGroupBox|109||4|24|339|164"
-  "111|Label2|Static|110|*|116|98|*|12"
-  "112|EditVer|Edit|110|1.01.20180114|105|56|121|20"
-  "113|Button2|Button|0|检测更新|174|198|75|25"
-  "114|Button1|Button|0|最小化|258|198|75|25"
-  "115|StatusBar1|msctls_statusbar32|0||0|229|347|21"
+  "100|PageControl1|SysTabControl32|0||w|0|0|347|192"
+  "101|TabSheet1|TTabSheet|100|软件设置|p|0|0|339|$page_height"
+  "102|GroupBox1|TGroupBox|101||p|0|0|339|$page_height"
+  "103|Label6|TLabel|102|每过          分钟进行网络连接修复|p|16|16|204|$line"
+  "104|ComboBox|ComboBox|102|5|p|48|13|48|$((line + 8))"
+  "105|Button_Start|Button|102|开启|p|16|136|70|25"
+  "106|Button_Stop|Button|102|停止|p|96|136|70|25"
+  "107|ButtonLumaric|Button|102|现在修复|p|176|136|70|25"
+  "108|Memo_Log|Edit|102||p|16|38|313|95"
+  "109|TabSheet2|TTabSheet|100|关于我们|p|0|0|339|$page_height"
+  "110|GroupBox2|TGroupBox|109||p|0|0|339|$page_height"
+  "111|Label2|TLabel|110|*|p|112|74|*|$line"
+  "112|EditVer|Edit|110|1.01.20180114|p|101|32|121|20"
+  "113|Button2|Button|0|检测更新|w|174|198|75|25"
+  "114|Button1|Button|0|最小化|w|258|198|75|25"
+  "115|StatusBar1|msctls_statusbar32|0||w|0|$((client_height - 21))|347|21"
 )
 
 # Each control's row of the tree, by id; a control that is missing fails once.
 declare -A row_of
 for entry in "${controls[@]}"; do
-  IFS='|' read -r id name class parent text left top width height <<<"$entry"
+  IFS='|' read -r id name class parent text origin left top width height <<<"$entry"
+  if [[ $origin == p ]]; then
+    left=$((left + page_left))
+    top=$((top + page_top))
+  fi
   row_of[$id]=$(tree_row "$tree" "$id")
   if [[ -z ${row_of[$id]} ]]; then
     e2e_record no "$name (id $id) exists" "no control with id $id"

@@ -30,6 +30,7 @@ void send(const Arguments& args);
 void post(const Arguments& args);
 void broadcastTaskbarCreated(const Arguments& args);
 void codePage(const Arguments& args);
+void textHeight(const Arguments& args);
 
 // Files as the repair meets them.
 void createError(const Arguments& args);

@@ -155,6 +155,22 @@ void broadcastTaskbarCreated(const Arguments& args) {
   printLine(hex(message));
 }
 
+void textHeight(const Arguments& args) {
+  args.expectCount(2, 2);
+  // The font as the program makes its window font: a character height in
+  // pixels, regular, ANSI character set.
+  HFONT font = CreateFontW(-static_cast<int>(args.number(1)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, args.at(0).c_str());
+  WindowDC dc(nullptr);
+  HGDIOBJ previous = SelectObject(dc.get(), font);
+  TEXTMETRICW metrics;
+  GetTextMetricsW(dc.get(), &metrics);
+  SelectObject(dc.get(), previous);
+  DeleteObject(font);
+  printLine(std::to_wstring(metrics.tmHeight));
+}
+
 void codePage(const Arguments& args) {
   args.expectCount(0, 0);
   printLine(std::to_wstring(GetACP()));

@@ -59,6 +59,8 @@ const std::vector<Command>& commands() {
       {L"broadcast-taskbar-created", L": broadcast the registered TaskbarCreated message", {}, {},
        driver::broadcastTaskbarCreated},
       {L"acp", L": the ANSI code page", {}, {}, driver::codePage},
+      {L"text-height", L"FACE PIXELS: line height of that font, made as the program makes its own", {}, {},
+       driver::textHeight},
       {L"msgbox", L"HWND: caption, text, icon, owner and buttons of a message box", {}, {}, driver::messageBox},
       {L"press", L"HWND ID: click the button with that id inside HWND", {}, {}, driver::press},
   };
