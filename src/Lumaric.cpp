@@ -3,20 +3,9 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "Unit1.h"
 #include "platform/instance_lock.h"
 #include "ui/application.h"
-
-namespace __gnu_cxx {
-// The default handler would pull the C++ name demangler, a third of the
-// executable, into the program only to print a message nobody sees.
-void __verbose_terminate_handler()
-{
-    std::abort();
-}
-}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

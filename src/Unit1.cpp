@@ -170,8 +170,8 @@ void TForm1::FormDestroy(ui::Object*)
 
 void TForm1::ButtonLumaricClick(ui::Object*)
 {
-    const auto script =
-        core::ScriptFileBytes(platform::AnsiCodePage(), platform::ToAnsi(core::RepairScriptText()));
+    const std::vector<char> ansi = platform::ToAnsi(core::RepairScriptText());
+    const auto script = core::ScriptFileBytes(platform::AnsiCodePage(), {ansi.data(), ansi.size()});
     platform::WriteNewFile(ScriptPath(), script);
     if (!platform::FileExists(ScriptPath()))
         return;

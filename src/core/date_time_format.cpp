@@ -1,6 +1,5 @@
 #include "core/date_time_format.h"
 
-#include "core/text.h"
 
 #include <algorithm>
 #include <array>
@@ -80,9 +79,14 @@ bool HasAmPm(std::u16string_view picture)
 
 void AppendNumber(std::u16string& out, unsigned value, std::size_t minDigits)
 {
-    const std::u16string digits = FromAscii(std::to_string(value));
-    if (digits.size() < minDigits) out.append(minDigits - digits.size(), u'0');
-    out += digits;
+    char16_t digits[10];
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (count < minDigits) out.append(minDigits - count, u'0');
+    while (count > 0) out.push_back(digits[--count]);
 }
 
 // Names are looked up by a 0-based index; a moment out of range has no name.

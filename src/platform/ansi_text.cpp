@@ -9,14 +9,14 @@ unsigned AnsiCodePage()
     return GetACP();
 }
 
-std::string ToAnsi(std::u16string_view text)
+std::vector<char> ToAnsi(std::u16string_view text)
 {
     if (text.empty())
-        return std::string();
+        return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
     const int needed = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(needed), '\0');
+    std::vector<char> bytes(static_cast<std::size_t>(needed));
     WideCharToMultiByte(CP_ACP, 0, wide, length, bytes.data(), needed, nullptr, nullptr);
     return bytes;
 }

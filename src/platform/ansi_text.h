@@ -2,8 +2,8 @@
 // The system's ANSI code page, in which the one file the program writes is
 // encoded.
 
-#include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -11,6 +11,6 @@ unsigned AnsiCodePage();
 
 // The text converted to the ANSI code page; characters it lacks become the
 // code page's default character.
-std::string ToAnsi(std::u16string_view text);
+std::vector<char> ToAnsi(std::u16string_view text);
 
 }  // namespace platform

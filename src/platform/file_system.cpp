@@ -98,11 +98,12 @@ std::u16string FullPathName(const std::u16string& path)
     const DWORD needed = GetFullPathNameW(Wide(path), 0, nullptr, nullptr);
     if (needed == 0)
         return path;
-    std::wstring buffer(needed, L'\0');
-    const DWORD length = GetFullPathNameW(Wide(path), needed, buffer.data(), nullptr);
+    std::u16string full(needed, u'\0');
+    const DWORD length = GetFullPathNameW(Wide(path), needed, reinterpret_cast<wchar_t*>(full.data()), nullptr);
     if (length == 0 || length >= needed)
         return path;
-    return FromWide(buffer.c_str(), length);
+    full.resize(length);
+    return full;
 }
 
 std::u16string SystemErrorText(unsigned long code)

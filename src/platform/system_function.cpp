@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/wide.h"
+
 namespace platform {
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name)
@@ -12,8 +14,9 @@ FARPROC SystemFunction(const wchar_t* dll, const char* name)
         const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
         if (length == 0 || length >= MAX_PATH)
             return nullptr;
-        const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
-        module = LoadLibraryW(path.c_str());
+        const std::u16string path =
+            FromWide(folder, length) + u"\\" + FromWide(dll);
+        module = LoadLibraryW(Wide(path));
         if (!module)
             return nullptr;
     }

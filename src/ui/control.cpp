@@ -20,9 +20,10 @@ Control* Control::FromHandle(HWND window) noexcept
 std::u16string Control::Text() const
 {
     const int length = GetWindowTextLengthW(Handle());
-    std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(Handle(), buffer.data(), length + 1);
-    return platform::FromWide(buffer.c_str(), static_cast<std::size_t>(copied));
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(Handle(), reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
 }
 
 void Control::SetText(const std::u16string& text)

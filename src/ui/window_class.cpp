@@ -1,8 +1,5 @@
 #include "ui/window_class.h"
 
-#include <set>
-#include <string>
-
 #include "ui/guarded.h"
 
 namespace ui {
@@ -31,10 +28,10 @@ LRESULT CALLBACK TargetWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 void RegisterOnce(const wchar_t* className)
 {
-    static std::set<std::wstring> registered;
-    if (!registered.insert(className).second)
-        return;
     WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &windowClass))
+        return;
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = TargetWindowProc;
