@@ -7,7 +7,6 @@
 #include "core/error.h"
 #include "core/repair_log.h"
 #include "core/repair_script.h"
-#include "core/schedule_interval.h"
 #include "core/text.h"
 #include "core/web_links.h"
 #include "platform/ansi_text.h"
@@ -53,7 +52,6 @@ const ui::FormLayout kLayout = {
     L"宋体", 12, ANSI_CHARSET,
 };
 
-constexpr int kBalloonTimeoutMs = 3;
 constexpr std::size_t kFolderPathLimit = 255;
 constexpr std::size_t kCommandLineLimit = 512;
 
@@ -191,21 +189,17 @@ void TForm1::ButtonLumaricClick(ui::Object*)
 
 void TForm1::Button_StartClick(ui::Object*)
 {
-    Timer_Lumaric.SetEnabled(true);
-    const std::int32_t interval = core::ScheduleIntervalMs(ComboBox.Text());
-    Timer_Lumaric.SetInterval(interval);
-    HideME.Click();
-    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经开启.", kBalloonTimeoutMs);
-    StatusBar1.SetPanelText(0, u"状态:开启");
-    ButtonLumaric.Click();
+    core::StartSchedule(*this);
 }
 
 void TForm1::Button_StopClick(ui::Object*)
 {
-    Timer_Lumaric.SetEnabled(false);
-    Timer_Lumaric.SetInterval(0);
-    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经关闭.", kBalloonTimeoutMs);
-    StatusBar1.SetPanelText(0, u"状态:关闭");
+    core::StopSchedule(*this);
+}
+
+void TForm1::ShowNotice(std::u16string_view title, std::u16string_view text, std::int32_t timeoutMs)
+{
+    TrayIcon1->ShowBalloonNotice(std::u16string(title), std::u16string(text), timeoutMs);
 }
 
 void TForm1::Timer_LumaricTimer(ui::Object*)
