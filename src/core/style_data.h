@@ -28,6 +28,10 @@ struct Gradient {
     Colour start;
     Colour end;
     GradientDirection direction = GradientDirection::Vertical;
+    friend bool operator==(const Gradient& a, const Gradient& b)
+    {
+        return a.start == b.start && a.end == b.end && a.direction == b.direction;
+    }
 };
 
 // Height is the character height in pixels at 96 dpi (a LOGFONT height of
@@ -36,6 +40,10 @@ struct StyleFont {
     std::u16string face;
     int height = 0;
     int weight = 0;
+    friend bool operator==(const StyleFont& a, const StyleFont& b)
+    {
+        return a.face == b.face && a.height == b.height && a.weight == b.weight;
+    }
 };
 
 // A metric is a length in pixels at 96 dpi: scale it with ScaleForDpi.
