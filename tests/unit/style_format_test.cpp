@@ -177,7 +177,9 @@ TEST(StyleFormat, RefusesATruncatedDamagedOrOverlongZlibStream)
         for (std::uint8_t bit = 1; bit != 0; bit = static_cast<std::uint8_t>(bit << 1)) {
             Bytes damaged = file;
             damaged[i] ^= bit;
-            if (ReadError(damaged) == u"(no error)") EXPECT_EQ(Read(damaged).Entries(), original) << "byte " << i;
+            if (ReadError(damaged) == u"(no error)") {
+                EXPECT_EQ(Read(damaged).Entries(), original) << "byte " << i;
+            }
         }
     }
 
