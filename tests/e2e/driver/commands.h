@@ -40,4 +40,32 @@ void holdFile(const Arguments& args);
 void messageBox(const Arguments& args);
 void press(const Arguments& args);
 
+// The notification area: icons' tips and balloons, icons of others, icons
+// lost as when the shell restarts; a program started minimised.
+void tooltips(const Arguments& args);
+void holdTrayIcons(const Arguments& args);
+void forgetTrayIcons(const Arguments& args);
+void runMinimised(const Arguments& args);
+
+// What the system draws for the driver, to compare pictures with.
+void popupMenu(const Arguments& args);
+void cursorWindow(const Arguments& args);
+
+// Regional settings and their change.
+void localeInfo(const Arguments& args);
+void localeFollowsRegistry(const Arguments& args);
+void broadcastSettingChange(const Arguments& args);
+
+// Measurements and long runs: resource counts, timings, repeated operations,
+// what others may do to the script, windows that come up.
+void resources(const Arguments& args);
+void firstPaint(const Arguments& args);
+void appendCost(const Arguments& args);
+void scriptStart(const Arguments& args);
+void repairs(const Arguments& args);
+void hideShow(const Arguments& args);
+void taskbarCreated(const Arguments& args);
+void tamper(const Arguments& args);
+void watchWindows(const Arguments& args);
+
 }  // namespace driver

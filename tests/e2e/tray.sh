@@ -1,0 +1,140 @@
+# Wine's notification area and taskbar as a user meets them: the icon found
+# by its tip, its picture, real mouse input on it, its popup menu, balloons,
+# taskbar buttons. Sourced after lib.sh.
+
+TRAY_TIP=Lumaric
+TRAY_ICON_FILE=$E2E_ROOT/res/Lumaric.ico
+# The entries of the icon's menu, "-" for a separator.
+TRAY_MENU_ENTRIES=(检测更新 - 显示窗口 隐藏窗口 - 退出程序)
+
+# Starts Lumaric.exe as a shortcut set to "run minimised" does; as with
+# lumaric_start, LUMARIC_PID's exit code is the program's.
+lumaric_start_minimised() {
+  LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
+  LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
+  local exe
+  exe=$(winepath -w "$LUMARIC_EXE")
+  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_DRIVER" run-minimised "$exe" 'C:\') >"$LUMARIC_LOG" 2>&1 </dev/null &
+  LUMARIC_PID=$!
+}
+
+# COUNT icons of another program in the notification area for the rest of
+# the test; icons added later go to their left, away from the screen's corner.
+tray_hold_placeholders() {
+  local count=$1 out=$E2E_TEST_DIR/placeholders.out
+  drive hold-tray-icons "$count" 600000 >"$out" 2>&1 &
+  wait_until 15 "$count placeholder icons" grep -q held "$out"
+}
+
+# "left top width height" on the screen of the icon whose tip is TIP; fails
+# when the notification area shows no such icon. An icon taken out leaves a
+# tool of no size behind in Wine's explorer.
+tray_icon_rect() {
+  drive tooltips | awk -F'\t' -v tip="${1:-$TRAY_TIP}" \
+    '$3 == 0 && $6 > 0 && $8 == tip { print $4, $5, $6, $7; found = 1; exit } END { exit !found }'
+}
+
+tray_icon_shown() { tray_icon_rect "$@" >/dev/null; }
+
+# The centre of the icon whose tip is TIP, "x y".
+tray_icon_centre() {
+  local left top width height
+  read -r left top width height < <(tray_icon_rect "$@") || return 1
+  echo "$((left + width / 2)) $((top + height / 2))"
+}
+
+# Root-mean-square difference, 0 to 1, between the rectangle LEFT TOP WIDTH
+# HEIGHT of the screenshot PICTURE and the program's 32-pixel icon drawn
+# there at small-icon size on that rectangle's background, as the
+# notification area draws it.
+tray_icon_difference() {
+  local picture=$1 left=$2 top=$3 width=$4 height=$5
+  local crop=$E2E_TEST_DIR/icon-crop.png reference=$E2E_TEST_DIR/icon-reference.png frame background
+  frame=$(identify -format '%p %w\n' "$TRAY_ICON_FILE" | awk '$2 == 32 { print $1; exit }')
+  [[ -n $frame ]] || fail "$TRAY_ICON_FILE has no 32-pixel image"
+  convert "$picture" -crop "${width}x${height}+${left}+${top}" +repage "$crop"
+  background=$(convert "$crop" -format '%[pixel:p{0,0}]' info:)
+  convert "$TRAY_ICON_FILE[$frame]" -resize 16x16 -background "$background" -flatten \
+    -gravity center -extent "${width}x${height}" "$reference"
+  compare -metric RMSE "$crop" "$reference" null: 2>&1 | sed -n 's/.*(\(.*\))/\1/p'
+}
+
+# The icon picture counts as the program's below this difference; an empty
+# place or another program's icon lies far above it.
+TRAY_ICON_LIMIT=0.2
+
+tray_icon_matches() {
+  local difference
+  difference=$(tray_icon_difference "$@")
+  awk -v d="$difference" -v limit="$TRAY_ICON_LIMIT" 'BEGIN { exit !(d != "" && d < limit) }'
+}
+
+# Two clicks of mouse BUTTON (1 left, 2 middle, 3 right) at X Y, 80 ms apart
+# as a person double-clicks.
+tray_double_click() {
+  local button=$1 x=$2 y=$3
+  xdotool mousemove --sync "$x" "$y" click --repeat 2 --delay 80 "$button"
+}
+
+# The visible popup menu window, waited for up to 5 s.
+tray_visible_menu() {
+  drive wait-window --class '#32768' --visible --timeout 5000
+}
+
+tray_no_menu() { [[ $(drive count-windows --class '#32768' --visible) == 0 ]]; }
+
+# A right click at X Y; prints the popup menu window it opens.
+tray_open_menu() {
+  xdotool mousemove --sync "$1" "$2" click 3
+  tray_visible_menu
+}
+
+# The driver's own menu of TRAY_MENU_ENTRIES, popped up at the cursor as the
+# program pops up its own: saved as NAME.png; sets TRAY_REFERENCE_RECT
+# ("left top width height") and TRAY_ENTRY_RECTS, the rectangle of each entry.
+tray_reference_menu() {
+  local name=$1 out=$E2E_TEST_DIR/$1.out
+  drive popup-menu 1500 "${TRAY_MENU_ENTRIES[@]}" >"$out" 2>&1 &
+  local driver=$!
+  wait_until 10 "the reference menu" grep -q "^item=$((${#TRAY_MENU_ENTRIES[@]} - 1))" "$out"
+  local window
+  window=$(sed -n 's/^window=\([^\t]*\)\t.*/\1/p' "$out")
+  TRAY_REFERENCE_RECT=$(sed -n 's/^window=[^\t]*\t//p' "$out" | tr '\t' ' ')
+  mapfile -t TRAY_ENTRY_RECTS < <(sed -n 's/^item=[0-9]*\t//p' "$out" | tr '\t' ' ')
+  # The menu is drawn before it waits for input.
+  sleep 0.3
+  screenshot "$name" "$window" >/dev/null
+  wait "$driver" || fail "the reference menu did not close; see $out"
+}
+
+# Clicks entry INDEX of TRAY_MENU_ENTRIES in the open menu MENU, pointing at
+# it first as a person does, and waits for the menu to close.
+tray_choose() {
+  local menu=$1 index=$2 left top width height
+  read -r left top width height <<<"${TRAY_ENTRY_RECTS[$index]}"
+  xdotool mousemove --sync $((left + width / 2)) $((top + height / 2))
+  sleep 0.2
+  xdotool click 1
+  drive wait-gone "$menu" --timeout 5000
+}
+
+# Opens the icon's menu with a right click and chooses entry INDEX.
+tray_menu_command() {
+  local index=$1 x y menu
+  read -r x y < <(tray_icon_centre) || fail "no icon with tip $TRAY_TIP to click"
+  menu=$(tray_open_menu "$x" "$y") || fail "a right click on the icon opened no menu"
+  tray_choose "$menu" "$index"
+}
+
+# "hwnd<TAB>text" of the balloon on the screen.
+tray_balloon() {
+  drive tooltips | awk -F'\t' '$2 == 1 && $3 == 1 { print $1 "\t" $8; found = 1; exit } END { exit !found }'
+}
+
+# The number of buttons Wine's taskbar shows for window HWND: it gives each
+# button the handle of its window as control id.
+taskbar_buttons_for() {
+  local taskbar
+  taskbar=$(drive wait-window --class Shell_TrayWnd)
+  drive tree "$taskbar" | awk -F'\t' -v id=$(($1)) '$5 == "Button" && $6 == 1 && $3 == id' | wc -l
+}
