@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# The notification-area icon under real mouse input: there with the
+# program's picture and the tip "Lumaric" while the main window has not yet
+# been shown (started minimised); a double-click with each button shows the
+# window, a single left click does nothing; a right click opens the six-entry
+# menu at the cursor; "最小化" and "隐藏窗口" hide the window and its taskbar
+# button, "显示窗口" brings the window back where it was and no button with
+# it; the icon comes back after the shell lost it and broadcast
+# "TaskbarCreated"; "开启" shows its balloon; "退出程序" on the hidden window
+# ends the program with exit code 0 and takes the icon away.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/tray.sh"
+
+# Wine's explorer traces the balloon titles it is given; nothing else tells
+# them, as its tooltips cannot be asked for their title. Only the desktop
+# started by e2e_begin runs with the trace.
+export WINEDEBUG=-all,+tooltips
+e2e_begin tray 170
+export WINEDEBUG=-all
+
+# Five icons of another program come first, so that ours is far enough from
+# the screen's corner for the menu to open at the cursor itself.
+tray_hold_placeholders 5
+
+not() { ! "$@"; }
+
+# The shell calls of the program, NIM_ADD counted below.
+WINEDEBUG=-all,+systray lumaric_start_minimised
+wait_until 30 "the icon with tip $TRAY_TIP" tray_icon_shown
+main=$(drive wait-window --class TForm1)
+check_eq "main window not shown yet while the icon is there" 0 "$(window_fact "$main" visible)"
+read -r icon_left icon_top icon_width icon_height < <(tray_icon_rect)
+read -r icon_x icon_y < <(tray_icon_centre)
+picture=$(screenshot tray-desktop)
+check_true "the icon shows the program's icon (difference $(tray_icon_difference "$picture" \
+  "$icon_left" "$icon_top" "$icon_width" "$icon_height"))" \
+  tray_icon_matches "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height"
+read -r other_left other_top other_width other_height < <(tray_icon_rect "placeholder 1")
+check_true "another program's icon does not pass for it" \
+  not tray_icon_matches "$picture" "$other_left" "$other_top" "$other_width" "$other_height"
+convert "$picture" -crop "$((icon_width + 160))x$((icon_height + 40))+$((icon_left - 40))+$((icon_top - 20))" \
+  +repage "$E2E_TEST_DIR/tray-icon.png"
+
+# Pointing at the icon shows its tip.
+xdotool mousemove --sync "$icon_x" "$icon_y"
+tip_shown() { drive tooltips | awk -F'\t' -v tip="$TRAY_TIP" '$2 == 1 && $3 == 0 && $8 == tip' | grep -q .; }
+wait_until 10 "the icon's tip on the screen" tip_shown
+check_true "the tip \"$TRAY_TIP\" shows while the mouse is on the icon" tip_shown
+screenshot tray-tip >/dev/null
+
+is_visible() { [[ $(window_fact "$main" visible) == 1 ]]; }
+is_hidden() { [[ $(window_fact "$main" visible) == 0 ]]; }
+
+xdotool click 1
+# Longer than the double-click time, so the click stays single.
+sleep 1
+check_true "a single left click leaves the window hidden" is_hidden
+check_true "a single left click opens no menu" tray_no_menu
+
+tray_double_click 1 "$icon_x" "$icon_y"
+wait_until 10 "the window shown by a left double-click" is_visible
+check_true "a left double-click shows the window" is_visible
+read -r area_left area_top area_width area_height < <(drive work-area)
+read -r left top width height < <(window_fact "$main" rect)
+check_eq "shown for the first time, the window is centred in the work area" \
+  "$((area_left + (area_width - width) / 2)) $((area_top + (area_height - height) / 2))" "$left $top"
+place=$(window_fact "$main" rect)
+application=$(window_fact "$main" owner)
+
+# Hides the window with a real click on "最小化" and checks it is gone with
+# its taskbar button.
+hide_by_button() {
+  click_window "$(drive child "$main" 114)"
+  wait_until 10 "the window hidden by 最小化" is_hidden
+}
+no_taskbar_button() { [[ $(taskbar_buttons_for "$application") == 0 && $(taskbar_buttons_for "$main") == 0 ]]; }
+
+hide_by_button
+check_true "最小化 hides the window" is_hidden
+wait_until 10 "no taskbar button for the program" no_taskbar_button
+check_true "最小化 takes the taskbar button away" no_taskbar_button
+
+tray_double_click 2 "$icon_x" "$icon_y"
+wait_until 10 "the window shown by a middle double-click" is_visible
+check_true "a middle double-click shows the window" is_visible
+check_eq "the window comes back where it was" "$place" "$(window_fact "$main" rect)"
+sleep 1
+check_true "no taskbar button comes back with the window" no_taskbar_button
+
+hide_by_button
+tray_double_click 3 "$icon_x" "$icon_y"
+shown_by_right=no
+sleep 1.5
+is_visible && shown_by_right=yes
+check_eq "a right double-click shows the window" yes "$shown_by_right"
+screenshot tray-right-double-click >/dev/null
+if [[ $shown_by_right == no ]]; then
+  # The rest needs the window: a left double-click brings it.
+  tray_no_menu || xdotool key Escape
+  wait_until 5 "no menu" tray_no_menu
+  tray_double_click 1 "$icon_x" "$icon_y"
+  wait_until 10 "the window shown again" is_visible
+fi
+
+# The menu: as the driver's own menu of the six entries popped up at the
+# same place, to the pixel.
+xdotool mousemove --sync "$icon_x" "$icon_y"
+tray_reference_menu tray-menu-reference
+menu=$(tray_open_menu "$icon_x" "$icon_y") || fail "a right click on the icon opened no menu"
+read -r menu_left menu_top menu_width menu_height < <(window_fact "$menu" rect)
+check_eq "the menu opens with its left edge at the cursor" "$icon_x" "$menu_left"
+check_eq "the menu has the place and size of a menu of the six entries popped up there" \
+  "$TRAY_REFERENCE_RECT" "$menu_left $menu_top $menu_width $menu_height"
+screenshot tray-menu "$menu" >/dev/null
+differing=$(compare -metric AE "$E2E_TEST_DIR/tray-menu.png" "$E2E_TEST_DIR/tray-menu-reference.png" null: 2>&1 || true)
+check_eq "the menu shows 检测更新, a separator, 显示窗口, 隐藏窗口, a separator, 退出程序 (differing pixels)" 0 "$differing"
+convert "$(screenshot tray-menu-desktop)" \
+  -crop "$((menu_width + 160))x$((menu_height + 60))+$((menu_left - 80))+$((menu_top - 20))" +repage \
+  "$E2E_TEST_DIR/tray-menu-open.png"
+
+tray_choose "$menu" 3
+wait_until 10 "the window hidden by 隐藏窗口" is_hidden
+check_true "隐藏窗口 hides the window" is_hidden
+check_true "no taskbar button after 隐藏窗口" no_taskbar_button
+
+tray_menu_command 2
+wait_until 10 "the window shown by 显示窗口" is_visible
+check_true "显示窗口 shows the window" is_visible
+check_eq "显示窗口 brings the window back where it was" "$place" "$(window_fact "$main" rect)"
+sleep 1
+check_true "no taskbar button after 显示窗口" no_taskbar_button
+
+# The shell loses the icon, as when it restarts, and announces itself.
+nim_adds() { grep -c 'Shell_NotifyIconW dwMessage = 0,' "$LUMARIC_LOG" || true; }
+check_eq "one NIM_ADD so far" 1 "$(nim_adds)"
+drive forget-tray-icons "$(window_fact "$main" pid)" >/dev/null
+icon_gone() { ! tray_icon_shown; }
+wait_until 5 "the icon taken out" icon_gone
+drive broadcast-taskbar-created >/dev/null
+wait_until 10 "the icon back after TaskbarCreated" tray_icon_shown
+check_true "TaskbarCreated brings the icon back" tray_icon_shown
+check_eq "TaskbarCreated adds the icon once more (NIM_ADD)" 2 "$(nim_adds)"
+check_eq "the icon is back in its place" "$icon_left $icon_top $icon_width $icon_height" "$(tray_icon_rect)"
+
+# "开启" hides the window and shows its balloon.
+before_balloon=$(screenshot tray-before-balloon)
+click_window "$(drive child "$main" 105)"
+wait_until 10 "the window hidden by 开启" is_hidden
+wait_until 15 "a balloon" tray_balloon
+IFS=$'\t' read -r balloon balloon_text < <(tray_balloon)
+check_eq "the balloon's text" "网络连接自动修复已经开启." "$balloon_text"
+read -r balloon_left balloon_top balloon_width balloon_height < <(window_fact "$balloon" rect)
+check_true "the balloon stands above the icon" \
+  test "$balloon_left" -le "$icon_x" -a $((balloon_left + balloon_width)) -ge "$icon_x" \
+  -a $((balloon_top + balloon_height)) -le "$icon_top"
+# The tooltip paints once shown.
+sleep 0.5
+screenshot tray-balloon "$balloon" >/dev/null
+convert "$before_balloon" -crop "${balloon_width}x${balloon_height}+${balloon_left}+${balloon_top}" +repage \
+  "$E2E_TEST_DIR/balloon-place-before.png"
+changed=$(compare -metric AE "$E2E_TEST_DIR/tray-balloon.png" "$E2E_TEST_DIR/balloon-place-before.png" null: 2>&1 || true)
+check_true "the balloon is painted on the screen ($changed of $((balloon_width * balloon_height)) pixels changed)" \
+  test "${changed%%.*}" -gt $((balloon_width * balloon_height / 2))
+# debugstr_w writes 提示 as its code points.
+check_true "the balloon's title is 提示" grep -qF 'title = L"\x63d0\x793a"' "$E2E_TEST_DIR/explorer.log"
+convert "$(screenshot tray-balloon-desktop)" \
+  -crop "$((balloon_width + 80))x$((balloon_height + 60))+$((balloon_left - 40))+$((balloon_top - 20))" +repage \
+  "$E2E_TEST_DIR/tray-balloon-context.png"
+wait_until 60 "the repair that 开启 starts" test "$(standin_runs | wc -l)" -ge 4
+
+tray_menu_command 5
+lumaric_wait_exit 15
+check_eq "退出程序 on the hidden window: exit code" 0 "$LUMARIC_EXIT"
+check_true "the icon leaves the notification area" icon_gone
+picture=$(screenshot tray-after-exit)
+check_true "the icon's place no longer shows the program's icon" \
+  not tray_icon_matches "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height"
+
+echo "screenshots: $E2E_TEST_DIR/tray-icon.png $E2E_TEST_DIR/tray-tip.png $E2E_TEST_DIR/tray-menu-open.png" \
+  "$E2E_TEST_DIR/tray-balloon-context.png"
+e2e_end
