@@ -95,7 +95,20 @@ LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         return ReflectNotify(lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return ControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        if (Style())
+            return StyledControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
+            return ControlColor(reinterpret_cast<HDC>(wParam));
+        break;
+    case WM_ERASEBKGND:
+        if (!Style())
+            break;
+        EraseStyled(window, reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_DRAWITEM:
+        return ReflectDrawItem(window, wParam, lParam);
     case WM_SETCURSOR:
         if (SetChildCursor(reinterpret_cast<HWND>(wParam)))
             return TRUE;
@@ -135,6 +148,15 @@ LRESULT Container::ReflectNotify(LPARAM lParam)
     if (Control* child = Control::FromHandle(header.hwndFrom))
         return child->OnNotify(header);
     return 0;
+}
+
+LRESULT Container::ReflectDrawItem(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    Control* child = item.CtlType == ODT_MENU ? nullptr : Control::FromHandle(item.hwndItem);
+    if (child && child->OnDrawItem(item))
+        return TRUE;
+    return DefWindowProcW(window, WM_DRAWITEM, wParam, lParam);
 }
 
 LRESULT Container::ControlColor(HDC dc)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/style_paint.h"
 #include "ui/window_class.h"
 
 namespace ui {
@@ -31,6 +32,9 @@ public:
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // The style's colour behind the children; only while a style is in force.
+    core::Colour StyleBackground() const;
+
 protected:
     Container() = default;
 
@@ -40,15 +44,21 @@ protected:
                          const Bounds& bounds, int id);
     // Controls its own painting in derived classes.
     virtual void Paint(HDC, const RECT&) {}
+    // The style's key for the colour behind the children.
+    virtual const char* BackgroundKey() const noexcept { return "window.background"; }
 
 private:
     void OnPaint(HWND window);
     LRESULT ReflectCommand(WPARAM wParam, LPARAM lParam);
     LRESULT ReflectNotify(LPARAM lParam);
     LRESULT ControlColor(HDC dc);
+    LRESULT StyledControlColor(UINT message, HDC dc, HWND child);
+    void EraseStyled(HWND window, HDC dc);
+    LRESULT ReflectDrawItem(HWND window, WPARAM wParam, LPARAM lParam);
     bool SetChildCursor(HWND child);
 
     std::vector<Control*> children_;
+    paint::BrushCache brushes_;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include "platform/dpi.h"
 #include "platform/wide.h"
 #include "ui/container.h"
+#include "ui/current_style.h"
 
 namespace ui {
 
@@ -78,6 +79,7 @@ void Control::CreateChild(Container& parent, const Creation& creation, const Bou
 void Control::Adopt(Container* parent, HWND window, const Bounds& bounds)
 {
     handle_.Reset(window);
+    style_ = CurrentStyle();
     parent_ = parent;
     bounds_ = bounds;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/style_data.h"
 #include "ui/object.h"
 #include "ui/window_handle.h"
 
@@ -33,6 +34,8 @@ public:
     const Bounds& DesignBounds() const noexcept { return bounds_; }
     Align GetAlign() const noexcept { return align_; }
     bool TakesParentFont() const noexcept { return parentFont_; }
+    // The style in force when the control was made, or null for the system's look.
+    const core::StyleData* Style() const noexcept { return style_; }
 
     std::u16string Text() const;
     void SetText(const std::u16string& text);
@@ -45,6 +48,8 @@ public:
     // Reflected from the parent.
     virtual void OnCommand(WORD) {}
     virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+    // An owner-drawn control draws itself; false leaves it to the system.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     // The mouse pointer over the control, or null for the class's own.
     virtual HCURSOR Cursor() const { return nullptr; }
     virtual void OnDpiChanged() {}
@@ -73,13 +78,13 @@ protected:
     void SetAlign(Align align);
     void SetTakesParentFont(bool takes) noexcept { parentFont_ = takes; }
     int Dpi() const noexcept;
-
 private:
     WindowHandle handle_;
     Container* parent_ = nullptr;
     Bounds bounds_;
     Align align_ = Align::None;
     bool parentFont_ = true;
+    const core::StyleData* style_ = nullptr;
 };
 
 }  // namespace ui

@@ -16,6 +16,9 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete
 
 using UniqueFont = GdiObject<HFONT>;
 using UniqueBrush = GdiObject<HBRUSH>;
+using UniquePen = GdiObject<HPEN>;
+using UniqueRegion = GdiObject<HRGN>;
+using UniqueBitmap = GdiObject<HBITMAP>;
 
 struct IconDestroyer {
     void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
@@ -48,6 +51,47 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// The device context's state (clip region, selections, colours) put back at
+// the end of a scope.
+class SavedDC {
+public:
+    explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDC() { RestoreDC(dc_, saved_); }
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// Drawing into a bitmap of the target's size, from its origin, copied to the
+// target in one piece at the end of a scope, so that nothing flickers.
+class BufferedDC {
+public:
+    BufferedDC(HDC target, int width, int height)
+        : target_(target), width_(width), height_(height), dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, width, height)), selected_(SelectObject(dc_, bitmap_.get()))
+    {
+    }
+    ~BufferedDC()
+    {
+        BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+        SelectObject(dc_, selected_);
+        DeleteDC(dc_);
+    }
+    BufferedDC(const BufferedDC&) = delete;
+    BufferedDC& operator=(const BufferedDC&) = delete;
+    operator HDC() const noexcept { return dc_; }
+
+private:
+    HDC target_;
+    int width_, height_;
+    HDC dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ selected_;
 };
 
 }  // namespace ui

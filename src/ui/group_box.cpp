@@ -1,12 +1,15 @@
 #include "ui/group_box.h"
 
+#include "ui/current_style.h"
 #include "ui/gdi.h"
 
 namespace ui {
 
 void GroupBox::Create(Container& parent, int id, const Bounds& bounds)
 {
-    CreateContainer(parent, parent.Handle(), L"TGroupBox", WS_VISIBLE, bounds, id);
+    // Styled, the frame's background is erased around the children, not under them.
+    CreateContainer(parent, parent.Handle(), L"TGroupBox", WS_VISIBLE | (CurrentStyle() ? WS_CLIPCHILDREN : 0),
+                    bounds, id);
     SetAlign(Align::Client);
 }
 
@@ -19,7 +22,20 @@ void GroupBox::Paint(HDC dc, const RECT& client)
     GetTextMetricsW(dc, &metrics);
     RECT frame = client;
     frame.top += metrics.tmHeight / 2 - 1;
+    if (Style())
+        return PaintStyled(dc, frame);
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+}
+
+void GroupBox::PaintStyled(HDC dc, const RECT& frame)
+{
+    // Etched as the system's frame is: the line, and its highlight one pixel
+    // below and to the right.
+    const int radius = paint::Scaled(*Style(), "group.corner-radius", Dpi());
+    paint::DrawRoundedOutline(dc, {frame.left + 1, frame.top + 1, frame.right, frame.bottom}, radius,
+                              Style()->ColourOf("group.highlight"));
+    paint::DrawRoundedOutline(dc, {frame.left, frame.top, frame.right - 1, frame.bottom - 1}, radius,
+                              Style()->ColourOf("group.border"));
 }
 
 }  // namespace ui

@@ -12,6 +12,10 @@ public:
 
 protected:
     void Paint(HDC dc, const RECT& client) override;
+    const char* BackgroundKey() const noexcept override { return "group.background"; }
+
+private:
+    void PaintStyled(HDC dc, const RECT& frame);
 };
 
 }  // namespace ui

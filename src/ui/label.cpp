@@ -4,6 +4,7 @@
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
+#include "ui/style_paint.h"
 
 namespace ui {
 namespace {
@@ -53,6 +54,13 @@ LRESULT Label::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
         Paint(window);
         return 0;
+    case WM_MOUSEMOVE:
+        if (Style())
+            TrackHot(window, true);
+        return 0;
+    case WM_MOUSELEAVE:
+        TrackHot(window, false);
+        return 0;
     case WM_LBUTTONDOWN:
         pressed_ = true;
         return 0;
@@ -81,11 +89,31 @@ void Label::Paint(HWND window)
         SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(window)));
     FillRect(dc, &client, background ? background : GetSysColorBrush(COLOR_BTNFACE));
+    if (Style())
+        SetStyledColour(dc);
     SetBkMode(dc, TRANSPARENT);
     const std::u16string text = Text();
     const SelectedObject font(dc, font_);
     DrawTextW(dc, platform::Wide(text), static_cast<int>(text.size()), &client, kTextFormat);
     EndPaint(window, &paint);
+}
+
+void Label::TrackHot(HWND window, bool hot)
+{
+    if (hot == hot_ || !OnClick)
+        return;
+    hot_ = hot;
+    if (hot) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+    }
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void Label::SetStyledColour(HDC dc) const
+{
+    const char* key = !OnClick ? "label.normal.text" : hot_ ? "label.link-hot.text" : "label.link.text";
+    SetTextColor(dc, paint::Rgb(Style()->ColourOf(key)));
 }
 
 void Label::FitToText()

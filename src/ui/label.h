@@ -22,10 +22,14 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HWND window);
     void FitToText();
+    // A label that can be clicked is a link, lit while the mouse is over it.
+    void TrackHot(HWND window, bool hot);
+    void SetStyledColour(HDC dc) const;
 
     HFONT font_ = nullptr;
     HCURSOR cursor_ = nullptr;
     bool pressed_ = false;
+    bool hot_ = false;
 };
 
 }  // namespace ui

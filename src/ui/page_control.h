@@ -32,6 +32,9 @@ private:
 class TabSheet : public Container {
 public:
     void Create(PageControl& pages, int id, const std::u16string& caption);
+
+protected:
+    const char* BackgroundKey() const noexcept override { return "page.background"; }
 };
 
 }  // namespace ui

@@ -1,0 +1,58 @@
+#pragma once
+// The drawing primitives that every styled surface shares: the style's
+// colours, gradients, metrics and fonts turned into GDI, at a window's scale.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "core/style_data.h"
+#include "ui/gdi.h"
+
+namespace ui::paint {
+
+COLORREF Rgb(core::Colour colour) noexcept;
+
+// Solid brushes that a window hands out in its WM_CTLCOLOR answers, made
+// once per colour and kept while the window lives.
+class BrushCache {
+public:
+    HBRUSH Get(core::Colour colour);
+
+private:
+    std::map<COLORREF, UniqueBrush> brushes_;
+};
+// A metric of the style at the given pixels per inch.
+int Scaled(const core::StyleData& style, std::string_view metric, int dpi);
+UniqueFont MakeFont(const core::StyleFont& font, int dpi);
+
+void Fill(HDC dc, const RECT& area, core::Colour colour);
+void FillGradient(HDC dc, const RECT& area, const core::Gradient& gradient);
+// A one-pixel outline just inside the rectangle.
+void Outline(HDC dc, const RECT& area, core::Colour colour);
+
+// A rounded plate: the gradient inside, the border of that width along its
+// edge. What lies outside the corners is left as it was.
+struct Plate {
+    const core::Gradient& fill;
+    core::Colour border;
+    int radius;
+    int borderWidth;
+};
+void DrawPlate(HDC dc, const RECT& area, const Plate& plate);
+// A rounded outline only.
+void DrawRoundedOutline(HDC dc, const RECT& area, int radius, core::Colour colour);
+
+// The dotted rectangle that shows where the keyboard focus is.
+void FocusRect(HDC dc, const RECT& area, core::Colour colour);
+
+// Text in a colour, on whatever is behind it.
+void Text(HDC dc, std::u16string_view text, RECT area, UINT format, core::Colour colour, HFONT font);
+
+enum class ArrowDirection { Up, Down };
+// A filled triangle of that width centred in the area.
+void Arrow(HDC dc, const RECT& area, int width, ArrowDirection direction, core::Colour colour);
+
+}  // namespace ui::paint
