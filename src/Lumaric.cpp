@@ -6,6 +6,7 @@
 #include "Unit1.h"
 #include "platform/instance_lock.h"
 #include "ui/application.h"
+#include "ui/style_lookup.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -16,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return 0;
 
     application.InitializeCom();
+    // Without the style the program goes on in the system's look.
+    ui::ApplyStyle(u"Smokey Quartz Kamri", true);
     application.SetTitle(u"Lumaric");
     application.CreateForm(Form1);
     application.Run();

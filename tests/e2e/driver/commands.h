@@ -68,4 +68,8 @@ void taskbarCreated(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 
+// Colours on the screen and the system's, for telling the style's look from the system's.
+void pixels(const Arguments& args);
+void sysColour(const Arguments& args);
+
 }  // namespace driver

@@ -102,6 +102,8 @@ const std::vector<Command>& commands() {
        driver::tamper},
       {L"watch-windows", L"MS: new top-level windows seen visible within MS milliseconds", {}, {},
        driver::watchWindows},
+      {L"pixels", L"HWND X Y [X Y]...: RRGGBB on the screen at each client point", {}, {}, driver::pixels},
+      {L"sys-colour", L"INDEX: the system colour GetSysColor(INDEX) as RRGGBB", {}, {}, driver::sysColour},
   };
   return table;
 }
