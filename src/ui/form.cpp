@@ -87,8 +87,11 @@ void Form::Created()
         OnCreate(this);
 }
 
-void Form::CenterInWorkArea()
+void Form::PlaceOnFirstShow()
 {
+    if (placed_)
+        return;
+    placed_ = true;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
@@ -106,7 +109,7 @@ void Form::CenterInWorkArea()
 
 void Form::ShowFirstTime(int showCommand)
 {
-    CenterInWorkArea();
+    PlaceOnFirstShow();
     App().MainFormShowing();
     ShowWindow(Handle(), showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
@@ -175,6 +178,11 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_GETMINMAXINFO:
         LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
+    case WM_SHOWWINDOW:
+        // After a minimised start the notification area may show the window first.
+        if (wParam)
+            PlaceOnFirstShow();
+        return Container::HandleMessage(window, message, wParam, lParam);
     case WM_CLOSE:
         Close();
         return 0;

@@ -60,13 +60,15 @@ private:
     void MakeFont();
     void ApplyOuterSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void CenterInWorkArea();
+    // Centres the window the first time it is shown, whatever shows it.
+    void PlaceOnFirstShow();
     void LimitSize(MINMAXINFO& limits) const;
 
     FormLayout layout_;
     int dpi_;
     UniqueFont font_;
     HICON icon_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace ui

@@ -103,8 +103,24 @@ tray_reference_menu() {
   mapfile -t TRAY_ENTRY_RECTS < <(sed -n 's/^item=[0-9]*\t//p' "$out" | tr '\t' ' ')
   # The menu is drawn before it waits for input.
   sleep 0.3
+  tray_pop_tips
   screenshot "$name" "$window" >/dev/null
   wait "$driver" || fail "the reference menu did not close; see $out"
+}
+
+# The icons' tips shown now, one tooltip window a line.
+tray_shown_tips() {
+  drive tooltips | awk -F'\t' '$2 == 1 && $3 == 0 { print $1 }' | sort -u
+}
+
+tray_no_tips() { [[ -z $(tray_shown_tips) ]]; }
+
+# Takes every icon's tip off the screen (TTM_POP), as a tip that pops up
+# over a menu would spoil its picture.
+tray_pop_tips() {
+  local tooltip
+  for tooltip in $(tray_shown_tips); do drive post "$tooltip" 0x41C; done
+  wait_until 5 "no icon's tip on the screen" tray_no_tips
 }
 
 # Clicks entry INDEX of TRAY_MENU_ENTRIES in the open menu MENU, pointing at
