@@ -13,6 +13,8 @@ public:
     void Create(Container& parent, int id, const Bounds& bounds, std::initializer_list<const char16_t*> items,
                 int dropDownCount);
     void SetItemIndex(int index);
+    // Styled, the items of the open list.
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
 }  // namespace ui

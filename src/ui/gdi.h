@@ -40,6 +40,21 @@ private:
     HDC dc_;
 };
 
+// Painting a window between BeginPaint and EndPaint.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    operator HDC() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
+};
+
 // An object selected into a device context for the length of a scope.
 class SelectedObject {
 public:

@@ -4,12 +4,41 @@
 #include "platform/wide.h"
 #include "ui/gdi.h"
 #include "ui/guarded.h"
+#include "ui/scroll_bar_paint.h"
+#include "ui/style_paint.h"
 
 namespace ui {
 namespace {
 
 // The bevel's two one-pixel edges: lowered outside, raised inside.
 constexpr int kBevelSize = 2;
+
+// Messages after which the edit's own procedure may have drawn its scroll bar.
+bool MovesScrollBar(UINT message)
+{
+    switch (message) {
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_SETTEXT:
+    case WM_SIZE:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_CAPTURECHANGED:
+    case EM_REPLACESEL:
+    case EM_SCROLL:
+    case EM_SCROLLCARET:
+    case EM_SETSEL:
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -54,17 +83,35 @@ LRESULT CALLBACK Memo::BevelProc(HWND window, UINT message, WPARAM wParam, LPARA
             auto* client = reinterpret_cast<RECT*>(lParam);
             InflateRect(client, -kBevelSize, -kBevelSize);
         } else if (message == WM_NCPAINT) {
-            RECT client, outer;
-            GetClientRect(window, &client);
-            MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            GetWindowRect(window, &outer);
-            OffsetRect(&client, -outer.left, -outer.top);
-            InflateRect(&client, kBevelSize, kBevelSize);
-            const WindowDC dc(window, true);
-            DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+            memo.PaintBevel(window);
+            if (memo.Style())
+                paint::StyledVerticalScrollBar(window, *memo.Style(), memo.Dpi());
+        } else if (memo.Style() && MovesScrollBar(message)) {
+            paint::StyledVerticalScrollBar(window, *memo.Style(), memo.Dpi());
         }
         return result;
     });
+}
+
+void Memo::PaintBevel(HWND window) const
+{
+    RECT client, outer;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(window, &outer);
+    OffsetRect(&client, -outer.left, -outer.top);
+    InflateRect(&client, kBevelSize, kBevelSize);
+    const WindowDC dc(window, true);
+    if (!Style()) {
+        DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+        return;
+    }
+    // Etched as the system's is: shadow above and left, light below and right, and inside the reverse.
+    const core::Colour dark = Style()->ColourOf("edit.bevel.dark");
+    const core::Colour light = Style()->ColourOf("edit.bevel.light");
+    paint::Bevel(dc, client, dark, light);
+    InflateRect(&client, -1, -1);
+    paint::Bevel(dc, client, light, dark);
 }
 
 }  // namespace ui

@@ -16,6 +16,7 @@ public:
 private:
     static LRESULT CALLBACK BevelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool EmptyOrEndsWithBreak() const;
+    void PaintBevel(HWND window) const;
 
     Subclass bevel_;
 };

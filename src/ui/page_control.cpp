@@ -67,6 +67,8 @@ LRESULT CALLBACK PageControl::PagesProc(HWND window, UINT message, WPARAM wParam
 {
     auto& pages = *static_cast<PageControl*>(Control::FromHandle(window));
     return Guarded([&] {
+        if (pages.Style())
+            return pages.HandleStyled(window, message, wParam, lParam);
         const LRESULT result = pages.resizing_.CallOriginal(window, message, wParam, lParam);
         if (message == WM_SIZE)
             pages.PlacePages();

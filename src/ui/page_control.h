@@ -22,11 +22,17 @@ public:
 
 private:
     static LRESULT CALLBACK PagesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleStyled(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Drawn in the style: the strip behind the tabs, the page's frame, the tabs.
+    void PaintStyled(HDC dc);
+    void PaintTab(HDC dc, int index, RECT tab, int dpi);
+    void TrackHotTab(HWND window, LPARAM position);
     void PlacePages();
     void ShowActivePage();
 
     std::vector<TabSheet*> pages_;
     Subclass resizing_;
+    int hotTab_ = -1;
 };
 
 class TabSheet : public Container {

@@ -4,6 +4,7 @@
 
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
+#include "ui/status_bar_skin.h"
 
 namespace ui {
 
@@ -12,6 +13,8 @@ void StatusBar::Create(Container& parent, int id, const Bounds& bounds, std::vec
     SetTakesParentFont(false);
     CreateChild(parent, {STATUSCLASSNAMEW, WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, u"", id}, bounds);
     SetAlign(Align::Bottom);
+    if (Style())
+        SkinStatusBar(Handle(), *Style());
     widths_ = std::move(panelWidths);
     texts_.assign(widths_.size(), std::u16string());
     ApplyFont();

@@ -31,6 +31,16 @@ UniqueRegion RoundedRegion(const RECT& area, int radius)
 
 }  // namespace
 
+StateKey::StateKey(std::string_view part, std::string_view state, std::string_view item) noexcept
+{
+    for (const std::string_view piece : {part, std::string_view("."), state, std::string_view("."), item}) {
+        const std::size_t room = core::kMaxStyleKeyLength - length_;
+        const std::size_t taken = std::min(room, piece.size());
+        std::copy_n(piece.data(), taken, text_ + length_);
+        length_ += taken;
+    }
+}
+
 COLORREF Rgb(core::Colour colour) noexcept
 {
     return RGB(colour.red, colour.green, colour.blue);
@@ -86,6 +96,14 @@ void Outline(HDC dc, const RECT& area, core::Colour colour)
     Fill(dc, {area.left, area.bottom - 1, area.right, area.bottom}, colour);
     Fill(dc, {area.left, area.top, area.left + 1, area.bottom}, colour);
     Fill(dc, {area.right - 1, area.top, area.right, area.bottom}, colour);
+}
+
+void Bevel(HDC dc, const RECT& area, core::Colour topLeft, core::Colour bottomRight)
+{
+    Fill(dc, {area.left, area.top, area.right, area.top + 1}, topLeft);
+    Fill(dc, {area.left, area.top, area.left + 1, area.bottom}, topLeft);
+    Fill(dc, {area.left, area.bottom - 1, area.right, area.bottom}, bottomRight);
+    Fill(dc, {area.right - 1, area.top, area.right, area.bottom}, bottomRight);
 }
 
 void DrawPlate(HDC dc, const RECT& area, const Plate& plate)

@@ -24,6 +24,17 @@ public:
 private:
     std::map<COLORREF, UniqueBrush> brushes_;
 };
+// The key "<part>.<state>.<item>", put together without allocating.
+class StateKey {
+public:
+    StateKey(std::string_view part, std::string_view state, std::string_view item) noexcept;
+    operator std::string_view() const noexcept { return {text_, length_}; }
+
+private:
+    char text_[core::kMaxStyleKeyLength + 1];
+    std::size_t length_ = 0;
+};
+
 // A metric of the style at the given pixels per inch.
 int Scaled(const core::StyleData& style, std::string_view metric, int dpi);
 UniqueFont MakeFont(const core::StyleFont& font, int dpi);
@@ -32,6 +43,10 @@ void Fill(HDC dc, const RECT& area, core::Colour colour);
 void FillGradient(HDC dc, const RECT& area, const core::Gradient& gradient);
 // A one-pixel outline just inside the rectangle.
 void Outline(HDC dc, const RECT& area, core::Colour colour);
+
+// A one-pixel sunken line round the rectangle: the first colour above and
+// left, the second below and right.
+void Bevel(HDC dc, const RECT& area, core::Colour topLeft, core::Colour bottomRight);
 
 // A rounded plate: the gradient inside, the border of that width along its
 // edge. What lies outside the corners is left as it was.
