@@ -48,9 +48,8 @@ convert "$picture" -crop "$((icon_width + 160))x$((icon_height + 40))+$((icon_le
 
 # Pointing at the icon shows its tip.
 xdotool mousemove --sync "$icon_x" "$icon_y"
-tip_shown() { drive tooltips | awk -F'\t' -v tip="$TRAY_TIP" '$2 == 1 && $3 == 0 && $8 == tip' | grep -q .; }
-wait_until 10 "the icon's tip on the screen" tip_shown
-check_true "the tip \"$TRAY_TIP\" shows while the mouse is on the icon" tip_shown
+wait_until 10 "the icon's tip on the screen" tray_tip_shown
+check_true "the tip \"$TRAY_TIP\" shows while the mouse is on the icon" tray_tip_shown
 screenshot tray-tip >/dev/null
 
 is_visible() { [[ $(window_fact "$main" visible) == 1 ]]; }
@@ -106,9 +105,7 @@ check_true "a right double-click opens no menu" tray_no_menu
 # same place, to the pixel.
 # The tip comes up once the mouse rests on the icon; it is taken away first,
 # so that it does not come up over the menus.
-xdotool mousemove --sync "$icon_x" "$icon_y"
-wait_until 10 "the icon's tip on the screen" tip_shown
-tray_pop_tips
+tray_rest_on_icon "$icon_x" "$icon_y"
 tray_reference_menu tray-menu-reference
 menu=$(tray_open_menu "$icon_x" "$icon_y") || fail "a right click on the icon opened no menu"
 tray_pop_tips

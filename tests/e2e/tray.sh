@@ -94,7 +94,7 @@ tray_open_menu() {
 # ("left top width height") and TRAY_ENTRY_RECTS, the rectangle of each entry.
 tray_reference_menu() {
   local name=$1 out=$E2E_TEST_DIR/$1.out
-  drive popup-menu 1500 "${TRAY_MENU_ENTRIES[@]}" >"$out" 2>&1 &
+  drive popup-menu 4000 "${TRAY_MENU_ENTRIES[@]}" >"$out" 2>&1 &
   local driver=$!
   wait_until 10 "the reference menu" grep -q "^item=$((${#TRAY_MENU_ENTRIES[@]} - 1))" "$out"
   local window
@@ -121,6 +121,19 @@ tray_pop_tips() {
   local tooltip
   for tooltip in $(tray_shown_tips); do drive post "$tooltip" 0x41C; done
   wait_until 5 "no icon's tip on the screen" tray_no_tips
+}
+
+# The tip of the icon whose tip is TIP is on the screen.
+tray_tip_shown() {
+  drive tooltips | awk -F'\t' -v tip="${1:-$TRAY_TIP}" '$2 == 1 && $3 == 0 && $8 == tip' | grep -q .
+}
+
+# Rests the mouse on the icon at X Y until its tip has come up, then takes
+# the tip away, so that it does not come up over a menu opened there.
+tray_rest_on_icon() {
+  xdotool mousemove --sync "$1" "$2"
+  wait_until 10 "the icon's tip on the screen" tray_tip_shown
+  tray_pop_tips
 }
 
 # Clicks entry INDEX of TRAY_MENU_ENTRIES in the open menu MENU, pointing at

@@ -24,6 +24,7 @@ void workArea(const Arguments& args);
 void statusBar(const Arguments& args);
 void combo(const Arguments& args);
 void tabs(const Arguments& args);
+void tabPoint(const Arguments& args);
 void click(const Arguments& args);
 void setText(const Arguments& args);
 void send(const Arguments& args);

@@ -52,6 +52,7 @@ const std::vector<Command>& commands() {
       {L"statusbar", L"HWND: per panel index, right edge, text", {}, {}, driver::statusBar},
       {L"combo", L"HWND: count, selected, text and items of a combobox", {}, {}, driver::combo},
       {L"tabs", L"HWND: per tab index, selected, text", {}, {}, driver::tabs},
+      {L"tab-point", L"HWND INDEX: the centre of that tab in screen coordinates", {}, {}, driver::tabPoint},
       {L"click", L"HWND [--send]: BM_CLICK, posted unless --send", {}, {L"--send"}, driver::click},
       {L"set-text", L"HWND TEXT: WM_SETTEXT", {}, {}, driver::setText},
       {L"send", L"HWND MSG [WPARAM [LPARAM]]: SendMessage, prints the result", {}, {}, driver::send},
