@@ -15,7 +15,11 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi)
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
-LOGFONTW StatusFont(int dpi)
+namespace {
+
+// The fonts of the system's window parts, scaled by hand where the system
+// knows only its own scale.
+NONCLIENTMETRICSW NonClientMetrics(int dpi)
 {
     using ParametersForDpiFn = BOOL WINAPI(UINT, UINT, void*, UINT, UINT);
     static auto* const parametersForDpi =
@@ -24,12 +28,26 @@ LOGFONTW StatusFont(int dpi)
     metrics.cbSize = sizeof metrics;
     if (parametersForDpi &&
         parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
-        return metrics.lfStatusFont;
+        return metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     const int systemDpi = SystemDpi();
-    if (systemDpi != dpi)
+    if (systemDpi != dpi) {
         metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi, systemDpi);
-    return metrics.lfStatusFont;
+        metrics.lfMenuFont.lfHeight = MulDiv(metrics.lfMenuFont.lfHeight, dpi, systemDpi);
+    }
+    return metrics;
+}
+
+}  // namespace
+
+LOGFONTW StatusFont(int dpi)
+{
+    return NonClientMetrics(dpi).lfStatusFont;
+}
+
+LOGFONTW MenuFont(int dpi)
+{
+    return NonClientMetrics(dpi).lfMenuFont;
 }
 
 }  // namespace platform

@@ -11,5 +11,7 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
 // The system's status-bar font at the given pixels per inch.
 LOGFONTW StatusFont(int dpi);
+// The system's menu font at the given pixels per inch.
+LOGFONTW MenuFont(int dpi);
 
 }  // namespace platform

@@ -9,7 +9,9 @@
 #include "core/error_text.h"
 #include "core/text.h"
 #include "platform/wide.h"
+#include "ui/current_style.h"
 #include "ui/guarded.h"
+#include "ui/message_box_skin.h"
 
 namespace ui {
 namespace {
@@ -206,6 +208,7 @@ void Application::ShowException(std::u16string_view message)
         SendMessageW(capture, WM_CANCELMODE, 0, 0);
     {
         const OtherWindowsDisabled disabled(owner);
+        const StyledMessageBox styled(CurrentStyle());
         MessageBoxW(owner, platform::Wide(text), platform::Wide(title_), MB_OK | MB_ICONSTOP);
     }
     if (active && IsWindow(active))

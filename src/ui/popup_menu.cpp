@@ -1,6 +1,8 @@
 #include "ui/popup_menu.h"
 
+#include "platform/dpi.h"
 #include "platform/wide.h"
+#include "ui/current_style.h"
 
 namespace ui {
 namespace {
@@ -16,7 +18,8 @@ void MenuItem::Click()
         OnClick(this);
 }
 
-PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items) : items_(items), menu_(CreatePopupMenu())
+PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items)
+    : items_(items), menu_(CreatePopupMenu()), style_(CurrentStyle())
 {
     WindowSpec spec{L"TPopupMenuOwner"};
     spec.style = WS_POPUP;
@@ -32,6 +35,8 @@ PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items) : items_(items), me
         AppendMenuW(menu_, MF_STRING | (item->enabled_ ? MF_ENABLED : MF_GRAYED), item->command_,
                     platform::Wide(item->caption_));
     }
+    if (style_)
+        MakeStyled();
 }
 
 PopupMenu::~PopupMenu()
@@ -42,6 +47,11 @@ PopupMenu::~PopupMenu()
 
 void PopupMenu::Popup(POINT at)
 {
+    if (style_ && platform::DpiForPoint(at) != dpi_) {
+        dpi_ = platform::DpiForPoint(at);
+        // The system asks for the items' sizes again once they are set anew.
+        MakeStyled();
+    }
     TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_.Get(), nullptr);
     // Without it a tray menu may fail to close, or close at once next time.
     PostMessageW(owner_.Get(), WM_NULL, 0, 0);
@@ -49,6 +59,14 @@ void PopupMenu::Popup(POINT at)
 
 LRESULT PopupMenu::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_MEASUREITEM && style_) {
+        MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
+    if (message == WM_DRAWITEM && style_) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
     if (message == WM_COMMAND && HIWORD(wParam) == 0) {
         for (MenuItem* item : items_) {
             if (!item->IsSeparator() && item->Command() == LOWORD(wParam)) {

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/style_data.h"
+#include "ui/gdi.h"
 #include "ui/object.h"
+#include "ui/style_paint.h"
 #include "ui/window_class.h"
 #include "ui/window_handle.h"
 
@@ -53,10 +56,18 @@ public:
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Styled, the items are drawn by the program at its owner window.
+    void MakeStyled();
+    void MeasureItem(MEASUREITEMSTRUCT& item);
+    void DrawItem(const DRAWITEMSTRUCT& item);
 
     std::vector<MenuItem*> items_;
     WindowHandle owner_;
     HMENU menu_;
+    const core::StyleData* style_;
+    int dpi_ = 96;
+    UniqueFont font_;
+    paint::BrushCache brushes_;
 };
 
 }  // namespace ui

@@ -19,6 +19,8 @@ void Skin::Attach(HWND window, std::unique_ptr<Skin> skin)
 
 LRESULT Skin::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (const std::optional<LRESULT> answer = Answer(message, wParam, lParam))
+        return *answer;
     if (message == WM_PAINT) {
         const PaintScope dc(window);
         Paint(window, dc);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "core/style_data.h"
 #include "ui/subclass.h"
@@ -31,6 +32,8 @@ protected:
     // Messages on which the control's own procedure draws at once: the
     // styled picture is drawn over it before anything shows.
     virtual bool DrawsAtOnce(UINT) const { return false; }
+    // A message the skin answers itself, before the control sees it.
+    virtual std::optional<LRESULT> Answer(UINT, WPARAM, LPARAM) { return std::nullopt; }
     // Whether the mouse over the window lights it.
     virtual bool TracksHot() const { return false; }
     bool Hot() const noexcept { return hot_; }
