@@ -75,7 +75,6 @@ click_window "$(drive child "$main" 114)"
 wait_until 10 "the window hidden by 最小化" is_hidden
 read -r icon_x icon_y < <(tray_icon_centre) || fail "no icon with tip $TRAY_TIP"
 tray_rest_on_icon "$icon_x" "$icon_y"
-tray_reference_menu links-menu-reference
 tray_menu_command 0
 wait_browser_starts 3
 check_eq "the menu's 检测更新 opens the update page while the window is hidden" "$update_page" "$(browser_address 3)"

@@ -89,23 +89,47 @@ tray_open_menu() {
   tray_visible_menu
 }
 
-# The driver's own menu of TRAY_MENU_ENTRIES, popped up at the cursor as the
-# program pops up its own: saved as NAME.png; sets TRAY_REFERENCE_RECT
-# ("left top width height") and TRAY_ENTRY_RECTS, the rectangle of each entry.
-tray_reference_menu() {
-  local name=$1 out=$E2E_TEST_DIR/$1.out
-  drive popup-menu 4000 "${TRAY_MENU_ENTRIES[@]}" >"$out" 2>&1 &
-  local driver=$!
-  wait_until 10 "the reference menu" grep -q "^item=$((${#TRAY_MENU_ENTRIES[@]} - 1))" "$out"
-  local window
-  window=$(sed -n 's/^window=\([^\t]*\)\t.*/\1/p' "$out")
-  TRAY_REFERENCE_RECT=$(sed -n 's/^window=[^\t]*\t//p' "$out" | tr '\t' ' ')
-  mapfile -t TRAY_ENTRY_RECTS < <(sed -n 's/^item=[0-9]*\t//p' "$out" | tr '\t' ' ')
-  # The menu is drawn before it waits for input.
-  sleep 0.3
-  tray_pop_tips
-  screenshot "$name" "$window" >/dev/null
-  wait "$driver" || fail "the reference menu did not close; see $out"
+# The program draws its menu in its style: each entry as high as the style
+# source says, the rows stacked inside an equal border above and below.
+TRAY_STYLE_SOURCE=$E2E_ROOT/res/SmokeyQuartzKamri.style.txt
+tray_style_length() {
+  sed -n "s/^$1 = \([0-9][0-9]*\)$/\1/p" "$TRAY_STYLE_SOURCE"
+}
+
+# The height of entry ENTRY of TRAY_MENU_ENTRIES in the style.
+tray_entry_height() {
+  [[ $1 == - ]] && tray_style_length menu.separator-height || tray_style_length menu.item-height
+}
+
+# The height of the rows of all TRAY_MENU_ENTRIES.
+tray_rows_height() {
+  local entry rows=0
+  for entry in "${TRAY_MENU_ENTRIES[@]}"; do rows=$((rows + $(tray_entry_height "$entry"))); done
+  echo "$rows"
+}
+
+# Sets TRAY_ENTRY_RECTS, the screen rectangle "left top width height" of
+# each entry of the open menu MENU inside its border.
+tray_entry_rects() {
+  local left top width height entry border row
+  read -r left top width height < <(window_fact "$1" rect)
+  border=$(((height - $(tray_rows_height)) / 2))
+  row=$((top + border))
+  TRAY_ENTRY_RECTS=()
+  for entry in "${TRAY_MENU_ENTRIES[@]}"; do
+    TRAY_ENTRY_RECTS+=("$((left + border)) $row $((width - 2 * border)) $(tray_entry_height "$entry")")
+    row=$((row + $(tray_entry_height "$entry")))
+  done
+}
+
+# The number of pixels of the screenshot PICTURE inside the rectangle
+# "left top width height" that differ from the style's menu background.
+tray_drawn_pixels() {
+  local picture=$1 left top width height background
+  read -r left top width height <<<"$2"
+  background=$(sed -n 's/^menu.background = \(#[0-9A-Fa-f]\{6\}\).*/\1/p' "$TRAY_STYLE_SOURCE")
+  convert "$picture" -crop "${width}x${height}+${left}+${top}" +repage -fill black -opaque "$background" \
+    -fill white +opaque black -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
 # The icons' tips shown now, one tooltip window a line.
@@ -140,6 +164,7 @@ tray_rest_on_icon() {
 # it first as a person does, and waits for the menu to close.
 tray_choose() {
   local menu=$1 index=$2 left top width height
+  tray_entry_rects "$menu"
   read -r left top width height <<<"${TRAY_ENTRY_RECTS[$index]}"
   xdotool mousemove --sync $((left + width / 2)) $((top + height / 2))
   sleep 0.2
