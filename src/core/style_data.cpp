@@ -1,6 +1,7 @@
 #include "core/style_data.h"
 
 #include "core/error.h"
+#include "core/style_number.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ std::u16string KindName(StyleKind kind)
 
 std::u16string Number(long long value)
 {
-    return FromAscii(std::to_string(value));
+    return DecimalText(value);
 }
 
 void CheckRange(std::string_view key, std::u16string_view what, int value, int low, int high)
@@ -58,177 +59,236 @@ const StyleKey* FindKey(std::string_view key)
     return found == keys.end() ? nullptr : &*found;
 }
 
+Error NotAnEntry(std::string_view key)
+{
+    return Error(Format(u"%s is not an entry of a style", {Quoted(key)}));
+}
+
+bool KeyBefore(const StyleEntries::Entry& entry, std::string_view key)
+{
+    return entry.first < key;
+}
+
 }  // namespace
 
-const std::vector<StyleKey>& StyleKeys()
+std::vector<StyleEntries::Entry>::iterator StyleEntries::Position(std::string_view key)
 {
-    static const std::vector<StyleKey> keys = {
-        {"frame.border-width", M},
-        {"frame.corner-radius", M},
-        {"frame.active.outline", C},
-        {"frame.active.fill", C},
-        {"frame.inactive.outline", C},
-        {"frame.inactive.fill", C},
+    return std::lower_bound(entries_.begin(), entries_.end(), key, KeyBefore);
+}
 
-        {"title.height", M},
-        {"title.padding", M},
-        {"title.button-radius", M},
-        {"title.font", F},
-        {"title.active.background", G},
-        {"title.active.text", C},
-        {"title.inactive.background", G},
-        {"title.inactive.text", C},
+std::pair<StyleEntries::const_iterator, bool> StyleEntries::emplace(std::string_view key, StyleValue value)
+{
+    const StyleKey* known = FindKey(key);
+    if (!known) throw NotAnEntry(key);
+    const auto at = Position(key);
+    if (at != entries_.end() && at->first == key) return {at, false};
+    return {entries_.emplace(at, known->name, std::move(value)), true};
+}
 
-        {"sysmenu.icon-size", M},
-        {"sysmenu.hot.background", G},
-        {"sysmenu.hot.border", C},
-        {"sysmenu.pressed.background", G},
-        {"sysmenu.pressed.border", C},
+StyleValue& StyleEntries::operator[](std::string_view key)
+{
+    const auto at = Position(key);
+    if (at != entries_.end() && at->first == key) return at->second;
+    const StyleKey* known = FindKey(key);
+    if (!known) throw NotAnEntry(key);
+    return entries_.emplace(at, known->name, StyleValue())->second;
+}
 
-        {"closebox.width", M},
-        {"closebox.height", M},
-        {"closebox.glyph-size", M},
-        {"closebox.glyph-thickness", M},
-        {"closebox.normal.background", G},
-        {"closebox.normal.border", C},
-        {"closebox.normal.glyph", C},
-        {"closebox.hot.background", G},
-        {"closebox.hot.border", C},
-        {"closebox.hot.glyph", C},
-        {"closebox.pressed.background", G},
-        {"closebox.pressed.border", C},
-        {"closebox.pressed.glyph", C},
-        {"closebox.inactive.background", G},
-        {"closebox.inactive.border", C},
-        {"closebox.inactive.glyph", C},
+std::size_t StyleEntries::erase(std::string_view key)
+{
+    const auto at = Position(key);
+    if (at == entries_.end() || at->first != key) return 0;
+    entries_.erase(at);
+    return 1;
+}
 
-        {"window.background", C},
-        {"window.text", C},
+StyleEntries::const_iterator StyleEntries::find(std::string_view key) const
+{
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), key, KeyBefore);
+    return at != entries_.end() && at->first == key ? at : entries_.end();
+}
 
-        {"page.background", C},
-        {"page.border", C},
-        {"tab.height", M},
-        {"tab.padding", M},
-        {"tab.corner-radius", M},
-        {"tab.accent-height", M},
-        {"tab.normal.background", G},
-        {"tab.normal.border", C},
-        {"tab.normal.text", C},
-        {"tab.hot.background", G},
-        {"tab.hot.border", C},
-        {"tab.hot.text", C},
-        {"tab.selected.background", G},
-        {"tab.selected.border", C},
-        {"tab.selected.text", C},
-        {"tab.selected.accent", C},
-        {"tab.focused.accent", C},
+const StyleValue& StyleEntries::at(std::string_view key) const
+{
+    const auto found = find(key);
+    if (found == entries_.end()) throw Error(Format(u"The style lacks the entry %s", {Quoted(key)}));
+    return found->second;
+}
 
-        {"group.corner-radius", M},
-        {"group.background", C},
-        {"group.border", C},
-        {"group.highlight", C},
+namespace {
 
-        {"label.normal.text", C},
-        {"label.link.text", C},
-        {"label.link-hot.text", C},
+constexpr StyleKey kKeys[] = {
+    {"frame.border-width", M},
+    {"frame.corner-radius", M},
+    {"frame.active.outline", C},
+    {"frame.active.fill", C},
+    {"frame.inactive.outline", C},
+    {"frame.inactive.fill", C},
 
-        {"button.corner-radius", M},
-        {"button.border-width", M},
-        {"button.normal.background", G},
-        {"button.normal.border", C},
-        {"button.normal.text", C},
-        {"button.hot.background", G},
-        {"button.hot.border", C},
-        {"button.hot.text", C},
-        {"button.pressed.background", G},
-        {"button.pressed.border", C},
-        {"button.pressed.text", C},
-        {"button.focused.background", G},
-        {"button.focused.border", C},
-        {"button.focused.text", C},
-        {"button.default.background", G},
-        {"button.default.border", C},
-        {"button.default.text", C},
-        {"button.disabled.background", G},
-        {"button.disabled.border", C},
-        {"button.disabled.text", C},
+    {"title.height", M},
+    {"title.padding", M},
+    {"title.button-radius", M},
+    {"title.font", F},
+    {"title.active.background", G},
+    {"title.active.text", C},
+    {"title.inactive.background", G},
+    {"title.inactive.text", C},
 
-        {"combo.corner-radius", M},
-        {"combo.button-width", M},
-        {"combo.arrow-size", M},
-        {"combo.border", C},
-        {"combo.focused.border", C},
-        {"combo.edit.background", C},
-        {"combo.edit.text", C},
-        {"combo.edit.selection", C},
-        {"combo.edit.selection-text", C},
-        {"combo.button.normal.background", G},
-        {"combo.button.normal.arrow", C},
-        {"combo.button.hot.background", G},
-        {"combo.button.hot.arrow", C},
-        {"combo.button.pressed.background", G},
-        {"combo.button.pressed.arrow", C},
-        {"combo.list.background", C},
-        {"combo.list.border", C},
-        {"combo.list.text", C},
-        {"combo.list.selection", C},
-        {"combo.list.selection-text", C},
+    {"sysmenu.icon-size", M},
+    {"sysmenu.hot.background", G},
+    {"sysmenu.hot.border", C},
+    {"sysmenu.pressed.background", G},
+    {"sysmenu.pressed.border", C},
 
-        {"edit.padding", M},
-        {"edit.background", C},
-        {"edit.text", C},
-        {"edit.selection", C},
-        {"edit.selection-text", C},
-        {"edit.bevel.dark", C},
-        {"edit.bevel.light", C},
+    {"closebox.width", M},
+    {"closebox.height", M},
+    {"closebox.glyph-size", M},
+    {"closebox.glyph-thickness", M},
+    {"closebox.normal.background", G},
+    {"closebox.normal.border", C},
+    {"closebox.normal.glyph", C},
+    {"closebox.hot.background", G},
+    {"closebox.hot.border", C},
+    {"closebox.hot.glyph", C},
+    {"closebox.pressed.background", G},
+    {"closebox.pressed.border", C},
+    {"closebox.pressed.glyph", C},
+    {"closebox.inactive.background", G},
+    {"closebox.inactive.border", C},
+    {"closebox.inactive.glyph", C},
 
-        {"scrollbar.width", M},
-        {"scrollbar.thumb-margin", M},
-        {"scrollbar.thumb-radius", M},
-        {"scrollbar.thumb-min-length", M},
-        {"scrollbar.glyph-size", M},
-        {"scrollbar.track", C},
-        {"scrollbar.thumb.border", C},
-        {"scrollbar.thumb.normal.background", G},
-        {"scrollbar.thumb.hot.background", G},
-        {"scrollbar.thumb.pressed.background", G},
-        {"scrollbar.arrow.normal.background", C},
-        {"scrollbar.arrow.normal.glyph", C},
-        {"scrollbar.arrow.hot.background", C},
-        {"scrollbar.arrow.hot.glyph", C},
-        {"scrollbar.arrow.pressed.background", C},
-        {"scrollbar.arrow.pressed.glyph", C},
-        {"scrollbar.arrow.disabled.glyph", C},
+    {"window.background", C},
+    {"window.text", C},
 
-        {"statusbar.padding", M},
-        {"statusbar.background", G},
-        {"statusbar.top-line", C},
-        {"statusbar.separator", C},
-        {"statusbar.text", C},
+    {"page.background", C},
+    {"page.border", C},
+    {"tab.height", M},
+    {"tab.padding", M},
+    {"tab.corner-radius", M},
+    {"tab.accent-height", M},
+    {"tab.normal.background", G},
+    {"tab.normal.border", C},
+    {"tab.normal.text", C},
+    {"tab.hot.background", G},
+    {"tab.hot.border", C},
+    {"tab.hot.text", C},
+    {"tab.selected.background", G},
+    {"tab.selected.border", C},
+    {"tab.selected.text", C},
+    {"tab.selected.accent", C},
+    {"tab.focused.accent", C},
 
-        {"menu.border-width", M},
-        {"menu.padding", M},
-        {"menu.item-height", M},
-        {"menu.separator-height", M},
-        {"menu.corner-radius", M},
-        {"menu.background", C},
-        {"menu.border", C},
-        {"menu.text", C},
-        {"menu.disabled-text", C},
-        {"menu.separator", C},
-        {"menu.hot.background", G},
-        {"menu.hot.border", C},
-        {"menu.hot.text", C},
+    {"group.corner-radius", M},
+    {"group.background", C},
+    {"group.border", C},
+    {"group.highlight", C},
 
-        {"msgbox.padding", M},
-        {"msgbox.background", C},
-        {"msgbox.text", C},
-        {"msgbox.button-area", C},
-        {"msgbox.separator", C},
+    {"label.normal.text", C},
+    {"label.link.text", C},
+    {"label.link-hot.text", C},
 
-        {"focus.rectangle", C},
-    };
-    return keys;
+    {"button.corner-radius", M},
+    {"button.border-width", M},
+    {"button.normal.background", G},
+    {"button.normal.border", C},
+    {"button.normal.text", C},
+    {"button.hot.background", G},
+    {"button.hot.border", C},
+    {"button.hot.text", C},
+    {"button.pressed.background", G},
+    {"button.pressed.border", C},
+    {"button.pressed.text", C},
+    {"button.focused.background", G},
+    {"button.focused.border", C},
+    {"button.focused.text", C},
+    {"button.default.background", G},
+    {"button.default.border", C},
+    {"button.default.text", C},
+    {"button.disabled.background", G},
+    {"button.disabled.border", C},
+    {"button.disabled.text", C},
+
+    {"combo.corner-radius", M},
+    {"combo.button-width", M},
+    {"combo.arrow-size", M},
+    {"combo.border", C},
+    {"combo.focused.border", C},
+    {"combo.edit.background", C},
+    {"combo.edit.text", C},
+    {"combo.edit.selection", C},
+    {"combo.edit.selection-text", C},
+    {"combo.button.normal.background", G},
+    {"combo.button.normal.arrow", C},
+    {"combo.button.hot.background", G},
+    {"combo.button.hot.arrow", C},
+    {"combo.button.pressed.background", G},
+    {"combo.button.pressed.arrow", C},
+    {"combo.list.background", C},
+    {"combo.list.border", C},
+    {"combo.list.text", C},
+    {"combo.list.selection", C},
+    {"combo.list.selection-text", C},
+
+    {"edit.padding", M},
+    {"edit.background", C},
+    {"edit.text", C},
+    {"edit.selection", C},
+    {"edit.selection-text", C},
+    {"edit.bevel.dark", C},
+    {"edit.bevel.light", C},
+
+    {"scrollbar.width", M},
+    {"scrollbar.thumb-margin", M},
+    {"scrollbar.thumb-radius", M},
+    {"scrollbar.thumb-min-length", M},
+    {"scrollbar.glyph-size", M},
+    {"scrollbar.track", C},
+    {"scrollbar.thumb.border", C},
+    {"scrollbar.thumb.normal.background", G},
+    {"scrollbar.thumb.hot.background", G},
+    {"scrollbar.thumb.pressed.background", G},
+    {"scrollbar.arrow.normal.background", C},
+    {"scrollbar.arrow.normal.glyph", C},
+    {"scrollbar.arrow.hot.background", C},
+    {"scrollbar.arrow.hot.glyph", C},
+    {"scrollbar.arrow.pressed.background", C},
+    {"scrollbar.arrow.pressed.glyph", C},
+    {"scrollbar.arrow.disabled.glyph", C},
+
+    {"statusbar.padding", M},
+    {"statusbar.background", G},
+    {"statusbar.top-line", C},
+    {"statusbar.separator", C},
+    {"statusbar.text", C},
+
+    {"menu.border-width", M},
+    {"menu.padding", M},
+    {"menu.item-height", M},
+    {"menu.separator-height", M},
+    {"menu.corner-radius", M},
+    {"menu.background", C},
+    {"menu.border", C},
+    {"menu.text", C},
+    {"menu.disabled-text", C},
+    {"menu.separator", C},
+    {"menu.hot.background", G},
+    {"menu.hot.border", C},
+    {"menu.hot.text", C},
+
+    {"msgbox.padding", M},
+    {"msgbox.background", C},
+    {"msgbox.text", C},
+    {"msgbox.button-area", C},
+    {"msgbox.separator", C},
+
+    {"focus.rectangle", C},
+};
+
+}  // namespace
+
+StyleKeyList StyleKeys() noexcept
+{
+    return {kKeys, sizeof kKeys / sizeof kKeys[0]};
 }
 
 void CheckStyleName(std::u16string_view name)
@@ -239,7 +299,7 @@ void CheckStyleName(std::u16string_view name)
 void CheckStyleEntry(std::string_view key, const StyleValue& value)
 {
     const StyleKey* known = FindKey(key);
-    if (!known) throw Error(Format(u"%s is not an entry of a style", {Quoted(key)}));
+    if (!known) throw NotAnEntry(key);
     const auto kind = static_cast<StyleKind>(value.index());
     if (kind != known->kind)
         throw Error(Format(u"%s must be %s, not %s", {Quoted(key), KindName(known->kind), KindName(kind)}));

@@ -4,11 +4,11 @@
 // asks for is listed in StyleKeys(); a StyleData holds each of them, with a
 // value of the listed kind, or it cannot be made.
 
+#include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -63,15 +63,55 @@ struct StyleKey {
     StyleKind kind;
 };
 
+// A fixed list of keys, held as constant data.
+class StyleKeyList {
+public:
+    constexpr StyleKeyList(const StyleKey* first, std::size_t count) noexcept : first_(first), count_(count) {}
+    constexpr const StyleKey* begin() const noexcept { return first_; }
+    constexpr const StyleKey* end() const noexcept { return first_ + count_; }
+    constexpr std::size_t size() const noexcept { return count_; }
+
+private:
+    const StyleKey* first_;
+    std::size_t count_;
+};
+
 // What a style holds, in a fixed order.
-const std::vector<StyleKey>& StyleKeys();
+StyleKeyList StyleKeys() noexcept;
 
 // The checks that both the style source and the compiled style pass: each
 // throws core::Error saying what is wrong.
 void CheckStyleName(std::u16string_view name);
 void CheckStyleEntry(std::string_view key, const StyleValue& value);
 
-using StyleEntries = std::map<std::string, StyleValue, std::less<>>;
+// A style's entries by key, sorted: only keys of StyleKeys(), each at most
+// once, held as the list's own texts. A plain sorted list, so that the
+// executable carries no tree or narrow string code for it.
+class StyleEntries {
+public:
+    using Entry = std::pair<std::string_view, StyleValue>;
+    using const_iterator = std::vector<Entry>::const_iterator;
+
+    // Adds the entry unless its key is there already (false then). A key
+    // that StyleKeys() does not list throws core::Error, as for every change.
+    std::pair<const_iterator, bool> emplace(std::string_view key, StyleValue value);
+    StyleValue& operator[](std::string_view key);
+    std::size_t erase(std::string_view key);
+
+    const_iterator find(std::string_view key) const;
+    // The value of a key that is there; any other throws core::Error.
+    const StyleValue& at(std::string_view key) const;
+
+    std::size_t size() const noexcept { return entries_.size(); }
+    const_iterator begin() const noexcept { return entries_.begin(); }
+    const_iterator end() const noexcept { return entries_.end(); }
+    friend bool operator==(const StyleEntries& a, const StyleEntries& b) { return a.entries_ == b.entries_; }
+
+private:
+    std::vector<Entry>::iterator Position(std::string_view key);
+
+    std::vector<Entry> entries_;
+};
 
 class StyleData {
 public:

@@ -48,10 +48,13 @@ COLORREF Rgb(core::Colour colour) noexcept
 
 HBRUSH BrushCache::Get(core::Colour colour)
 {
-    UniqueBrush& brush = brushes_[Rgb(colour)];
-    if (!brush)
-        brush.reset(CreateSolidBrush(Rgb(colour)));
-    return brush.get();
+    const COLORREF rgb = Rgb(colour);
+    for (const auto& [made, brush] : brushes_) {
+        if (made == rgb)
+            return brush.get();
+    }
+    brushes_.emplace_back(rgb, UniqueBrush(CreateSolidBrush(rgb)));
+    return brushes_.back().second.get();
 }
 
 int Scaled(const core::StyleData& style, std::string_view metric, int dpi)

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include <map>
+#include <utility>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,8 @@ public:
     HBRUSH Get(core::Colour colour);
 
 private:
-    std::map<COLORREF, UniqueBrush> brushes_;
+    // A window asks for a handful of colours: a short list is enough.
+    std::vector<std::pair<COLORREF, UniqueBrush>> brushes_;
 };
 // The key "<part>.<state>.<item>", put together without allocating.
 class StateKey {
