@@ -24,11 +24,19 @@ display_stop() {
 # The prefix's registry makes every Wine program join the desktop "Default",
 # which has a taskbar and a notification area. The wineserver starts first:
 # Wine clients starting together without one may each start their own.
+# Rarely a Wine process crashes while the session comes up; the session is
+# then started once more.
 desktop_start() {
-  wineserver --persistent
-  (exec wine explorer "/desktop=Default,$E2E_SCREEN") >"$E2E_TEST_DIR/explorer.log" 2>&1 </dev/null &
-  drive wait-window --class Shell_TrayWnd --visible --timeout 60000 >/dev/null ||
-    fail "Wine's desktop did not come up; see $E2E_TEST_DIR/explorer.log"
+  local attempt
+  for attempt in 1 2; do
+    wineserver --persistent
+    (exec wine explorer "/desktop=Default,$E2E_SCREEN") >"$E2E_TEST_DIR/explorer-$attempt.log" 2>&1 </dev/null &
+    timeout 90 wine "$LUMARIC_DRIVER" wait-window --class Shell_TrayWnd --visible --timeout 60000 >/dev/null </dev/null &&
+      return 0
+    echo "Wine's desktop did not come up (attempt $attempt); see $E2E_TEST_DIR/explorer-$attempt.log" >&2
+    wine_session_stop
+  done
+  fail "Wine's desktop did not come up"
 }
 
 # Saves the whole screen, or with a window handle only that window's outer

@@ -5,7 +5,9 @@
 # Chinese) and drawn advances that agree with its measured ones, which
 # WenQuanYi's bitmap faces lack under Wine; Wine's own fonts are installed, the desktop "Default" has a
 # taskbar, and ipconfig, arp and nbtstat are our recording stand-ins,
-# preferred over Wine's builtins by DLL overrides.
+# preferred over Wine's builtins by DLL overrides. A Wine process that
+# crashes prints its backtrace and ends instead of waiting behind a crash
+# dialog that no one will close.
 
 PREFIX_TEMPLATE=$LUMARIC_E2E_WORK/prefix-template
 STANDIN_TOOLS=(ipconfig arp nbtstat)
@@ -70,6 +72,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\Default]
 "EnableShell"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "宋体"="AR PL UMing CN"
