@@ -51,8 +51,9 @@ resource() {
 
 # The first use of every path allocates for good (fonts, caches, the log's
 # scroll bar once it fills, the window's and the icon's records): the
-# baseline is taken after it.
-soak_round 10 20 10
+# baseline is taken after it. Wine's own records of showing and hiding
+# settle only after some 60 cycles.
+soak_round 10 60 10
 sleep 2
 before=$(drive resources "$pid")
 private_before=$(private_kb)

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Where the Templates folder is: a path with blanks and one of exactly 255
+# Where the Templates folder is: a path with blanks and one of 253
 # characters give the correct run, R.bat written there byte for byte and
-# run; a path of 256 characters and a folder that is not there give a clear
-# error box, log nothing and run nothing; a path beyond the system's limit
-# is not taken by the shell at all, and the repair runs in the folder the
-# shell names instead. The log never claims a repair that did not happen.
+# run; in a folder of 255 characters R.bat is written, but its path of 261
+# characters is beyond the system's limit for starting a program
+# (MAX_PATH), so nothing runs and the log tells of a failure; a path of 256
+# characters and a folder that is not there give a clear error box, log
+# nothing and run nothing; a path beyond the system's limit is not taken by
+# the shell at all, and the repair runs in the folder the shell names
+# instead. The log never claims a repair that did not happen.
 source "$(dirname "$0")/lib.sh"
 e2e_begin template_paths 170
 
 shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
 announcement='请稍候正在修复网络连接.'
 success='网络连接修复成功.'
+failure='网络连接修复失败.'
 
 # Points the user's Templates folder at the Windows path FOLDER.
 templates_at() {
@@ -43,11 +47,12 @@ log_added() {
   printf '%s' "${now#"$before"}"
 }
 
-# Clicks "现在修复" with the Templates folder set to FOLDER and checks the
-# correct run in the folder the shell names, WRITTEN (FOLDER unless given):
-# R.bat there, the stand-ins run once more, the log's two lines.
-check_runs() {
-  local case=$1 folder=$2 written=${3:-$2} before runs_before
+# Clicks "现在修复" with the Templates folder set to FOLDER, R.bat removed
+# first from WRITTEN, and waits for the repair's two log lines; ADDED is
+# then what they added and RUNS_BEFORE the stand-ins' runs before. Fails
+# the case (and returns 1) when the lines do not come.
+repair_with_templates_at() {
+  local case=$1 folder=$2 written=$3 before
   templates_at "$folder"
   rm -f "$(unix_path "$written")/R.bat"
   before=$(drive text "$memo")
@@ -57,12 +62,33 @@ check_runs() {
   if ! wait_until_quiet 60 log_has_lines "$memo" "$lines"; then
     e2e_record no "$case: the repair logs its two lines" "$(log_added "$before")"
     close_boxes
-    return
+    return 1
   fi
+  added=$(log_added "$before")
+}
+
+# The correct run in the folder the shell names, WRITTEN (FOLDER unless
+# given): R.bat there, the stand-ins run once more, the log's two lines.
+check_runs() {
+  local case=$1 folder=$2 written=${3:-$2} added runs_before
+  repair_with_templates_at "$case" "$folder" "$written" || return 0
   check_bytes "$case: R.bat is written into the folder" <(expected_script) "$(unix_path "$written")/R.bat"
   check_eq "$case: the script ran once more" "$((runs_before + 4))" "$(standin_runs | wc -l)"
   check_match "$case: the log tells of a repair that was run" \
-    "$announcement"'\\r\\n'"$success"'[^\\]*\\r\\n' "$(log_added "$before")"
+    "$announcement"'\\r\\n'"$success"'[^\\]*\\r\\n' "$added"
+}
+
+# In FOLDER R.bat can be written but not started: the script written,
+# nothing run, the announcement and then the failure line, never the
+# success line.
+check_not_started() {
+  local case=$1 folder=$2 added runs_before
+  repair_with_templates_at "$case" "$folder" "$folder" || return 0
+  check_bytes "$case: R.bat is written into the folder" <(expected_script) "$(unix_path "$folder")/R.bat"
+  check_eq "$case: nothing run" "$runs_before" "$(standin_runs | wc -l)"
+  check_match "$case: the log tells of a repair that failed" \
+    "$announcement"'\\r\\n'"$failure"'[^\\]*\\r\\n' "$added"
+  check_true "$case: the log claims no success" test "${added/"$success"/}" == "$added"
 }
 
 # Clicks "现在修复" with the Templates folder at FOLDER and checks for an
@@ -116,10 +142,15 @@ blanks='C:\lumaric e2e\My Templates'
 mkdir -p "$(unix_path "$blanks")"
 check_runs blanks "$blanks"
 
+# 253 + "\R.bat" is 259 characters, the longest path a program starts from.
+startable=$(long_folder 253)
+mkdir -p "$(unix_path "$startable")"
+check_runs 253-characters "$startable"
+
 longest=$(long_folder 255)
 mkdir -p "$(unix_path "$longest")"
 check_eq "the longest folder path has 255 characters" 255 "${#longest}"
-check_runs 255-characters "$longest"
+check_not_started 255-characters "$longest"
 
 too_long=$(long_folder 256)
 mkdir -p "$(unix_path "$too_long")"
@@ -130,7 +161,7 @@ beyond=$(long_folder 300)
 mkdir -p "$(unix_path "$beyond")"
 check_runs 300-characters "$beyond" "$TEMPLATES_WINDOWS"
 check_eq "300-characters: no R.bat in a cut-off path" "" \
-  "$(find "$(unix_path 'C:\lumaric-e2e\long')" -name R.bat ! -path "$(unix_path "$longest")/R.bat")"
+  "$(find "$(unix_path 'C:\lumaric-e2e\long')" -name R.bat ! -path "$(unix_path "$longest")/R.bat" ! -path "$(unix_path "$startable")/R.bat")"
 
 missing='C:\lumaric-e2e\no such folder'
 check_refused missing "$missing" "Cannot find the Templates folder."

@@ -4,7 +4,7 @@
 # meanwhile waits, and its repair starts as soon as the first has ended,
 # not a period later; both are logged in full.
 source "$(dirname "$0")/lib.sh"
-e2e_begin tick_during_repair 175
+e2e_begin tick_during_repair 235
 
 # Four stand-ins of 15.5 s: a script of more than a minute.
 export LUMARIC_STANDIN_DELAY_MS=15500
