@@ -7,6 +7,7 @@
 #include "platform/system_metrics.h"
 #include "platform/wide.h"
 #include "ui/application.h"
+#include "ui/frame_skin.h"
 
 namespace ui {
 namespace {
@@ -33,6 +34,8 @@ Form::Form(const FormLayout& layout)
     HWND window = CreateTargetWindow(spec, *this);
     Adopt(nullptr, window, {layout.designPosition.x, layout.designPosition.y, layout.clientWidth,
                             layout.clientHeight});
+    if (Style())
+        SkinFrame(window, *Style());
     const int windowDpi = platform::DpiForWindow(window);
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;

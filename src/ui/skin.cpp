@@ -21,14 +21,14 @@ LRESULT Skin::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 {
     if (const std::optional<LRESULT> answer = Answer(message, wParam, lParam))
         return *answer;
-    if (message == WM_PAINT) {
+    if (message == WM_PAINT && PaintsClient()) {
         const PaintScope dc(window);
         Paint(window, dc);
         return 0;
     }
-    if (message == WM_ERASEBKGND)
+    if (message == WM_ERASEBKGND && PaintsClient())
         return 1;
-    const LRESULT result = subclass_.CallOriginal(window, message, wParam, lParam);
+    const LRESULT result = Original(window, message, wParam, lParam);
     if (TrackHot(window, message) || DrawsAtOnce(message)) {
         InvalidateRect(window, nullptr, FALSE);
         UpdateWindow(window);
@@ -55,7 +55,7 @@ LRESULT CALLBACK Skin::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
 {
     auto* skin = static_cast<Skin*>(GetPropW(window, kSkinProperty));
     if (message == WM_NCDESTROY) {
-        const LRESULT result = skin->subclass_.CallOriginal(window, message, wParam, lParam);
+        const LRESULT result = skin->Original(window, message, wParam, lParam);
         RemovePropW(window, kSkinProperty);
         delete skin;
         return result;

@@ -27,8 +27,14 @@ protected:
     explicit Skin(const core::StyleData& style) : style_(style) {}
 
     const core::StyleData& Style() const noexcept { return style_; }
-    // The whole picture, drawn in place of the control's own.
+    LRESULT Original(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return subclass_.CallOriginal(window, message, wParam, lParam);
+    }
+    // The whole client area's picture, drawn in place of the control's own.
     virtual void Paint(HWND window, HDC dc) = 0;
+    // False leaves the client area to the window's own procedure.
+    virtual bool PaintsClient() const { return true; }
     // Messages on which the control's own procedure draws at once: the
     // styled picture is drawn over it before anything shows.
     virtual bool DrawsAtOnce(UINT) const { return false; }
