@@ -184,7 +184,7 @@ check_true "the balloon is painted on the screen ($changed of $((balloon_width *
   test "${changed%%.*}" -gt $((balloon_width * balloon_height / 2))
 # debugstr_w writes 提示 as its code points.
 check_true "the balloon's title is 提示" \
-  grep -qF 'title = L"\63d0\793a"' "$E2E_TEST_DIR/explorer.log" "$desktop_trace"
+  grep -qF 'title = L"\63d0\793a"' "$E2E_TEST_DIR"/explorer*.log "$desktop_trace"
 convert "$(screenshot tray-balloon-desktop)" \
   -crop "$((balloon_width + 80))x$((balloon_height + 60))+$((balloon_left - 40))+$((balloon_top - 20))" +repage \
   "$E2E_TEST_DIR/tray-balloon-context.png"
