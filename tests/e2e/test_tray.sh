@@ -2,7 +2,8 @@
 # The notification-area icon under real mouse input: there with the
 # program's picture and the tip "Lumaric" while the main window has not yet
 # been shown (started minimised); a double-click with each button shows the
-# window, a single left click does nothing; a right click opens the six-entry
+# window (the right one as the shell reports it), centred the first time; a
+# single left click does nothing; a right click opens the six-entry
 # menu at the cursor; "最小化" and "隐藏窗口" hide the window and its taskbar
 # button, "显示窗口" brings the window back where it was and no button with
 # it; the icon comes back after the shell lost it and broadcast
