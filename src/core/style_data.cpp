@@ -321,18 +321,23 @@ StyleData::StyleData(std::u16string name, StyleEntries entries) : name_(std::mov
     }
 }
 
-template <class T>
-const T& StyleData::ValueOf(std::string_view key, StyleKind kind) const
+const StyleValue& StyleData::ValueOf(std::string_view key, StyleKind kind) const
 {
     const auto found = entries_.find(key);
-    const T* value = found == entries_.end() ? nullptr : std::get_if<T>(&found->second);
-    if (!value) throw Error(Format(u"%s is not %s of the style", {Quoted(key), KindName(kind)}));
-    return *value;
+    if (found == entries_.end() || static_cast<StyleKind>(found->second.index()) != kind)
+        throw Error(Format(u"%s is not %s of the style", {Quoted(key), KindName(kind)}));
+    return found->second;
 }
 
-Colour StyleData::ColourOf(std::string_view key) const { return ValueOf<Colour>(key, StyleKind::Colour); }
-int StyleData::MetricOf(std::string_view key) const { return ValueOf<int>(key, StyleKind::Metric); }
-const Gradient& StyleData::GradientOf(std::string_view key) const { return ValueOf<Gradient>(key, StyleKind::Gradient); }
-const StyleFont& StyleData::FontOf(std::string_view key) const { return ValueOf<StyleFont>(key, StyleKind::Font); }
+Colour StyleData::ColourOf(std::string_view key) const { return *std::get_if<Colour>(&ValueOf(key, StyleKind::Colour)); }
+int StyleData::MetricOf(std::string_view key) const { return *std::get_if<int>(&ValueOf(key, StyleKind::Metric)); }
+const Gradient& StyleData::GradientOf(std::string_view key) const
+{
+    return *std::get_if<Gradient>(&ValueOf(key, StyleKind::Gradient));
+}
+const StyleFont& StyleData::FontOf(std::string_view key) const
+{
+    return *std::get_if<StyleFont>(&ValueOf(key, StyleKind::Font));
+}
 
 }  // namespace core

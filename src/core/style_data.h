@@ -129,8 +129,8 @@ public:
     const StyleFont& FontOf(std::string_view key) const;
 
 private:
-    template <class T>
-    const T& ValueOf(std::string_view key, StyleKind kind) const;
+    // The value of the key if it is of that kind.
+    const StyleValue& ValueOf(std::string_view key, StyleKind kind) const;
 
     std::u16string name_;
     StyleEntries entries_;
