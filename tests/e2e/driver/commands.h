@@ -56,6 +56,7 @@ void cursorWindow(const Arguments& args);
 void localeInfo(const Arguments& args);
 void localeFollowsRegistry(const Arguments& args);
 void broadcastSettingChange(const Arguments& args);
+void reloadLocale(const Arguments& args);
 
 // Measurements and long runs: resource counts, timings, repeated operations,
 // what others may do to the script, windows that come up.

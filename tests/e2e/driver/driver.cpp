@@ -82,6 +82,8 @@ const std::vector<Command>& commands() {
        driver::localeInfo},
       {L"locale-follows-registry", L": yes if a running process sees a change of sShortDate in the registry", {},
        {}, driver::localeFollowsRegistry},
+      {L"reload-locale", L"PID DLL: load DLL (locale_reload) into process PID, which then rereads sShortDate", {},
+       {}, driver::reloadLocale},
       {L"broadcast-setting-change", L"AREA: send WM_SETTINGCHANGE naming AREA (\"intl\") to every top-level window", {},
        {}, driver::broadcastSettingChange},
       {L"resources", L"PID: kernel handles, GDI and USER objects of the process, each with its source", {}, {},
