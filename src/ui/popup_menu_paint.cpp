@@ -44,8 +44,8 @@ void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     RECT extent = {0, 0, 0, 0};
     const std::u16string& caption = entry->Caption();
     DrawTextW(dc, platform::Wide(caption), static_cast<int>(caption.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-    // The system adds the width of a check mark on the left itself.
-    item.itemWidth = static_cast<UINT>(extent.right + paint::Scaled(*style_, "menu.padding", dpi_));
+    // The style's padding on both sides of the text.
+    item.itemWidth = static_cast<UINT>(extent.right + 2 * paint::Scaled(*style_, "menu.padding", dpi_));
     item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.item-height", dpi_));
 }
 
