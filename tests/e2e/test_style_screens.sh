@@ -93,6 +93,25 @@ check_colours_at() {
     "$(drive pixels "$status" "$(scaled 30)" 0)"
 }
 
+# The keyboard focus shows on a button reached by Tab, and a button under
+# the mouse is lit.
+check_states_at() {
+  local suffix=$1 start hot x y
+  start=$(drive child "$main" 105)
+  click_window "$(drive child "$main" 104)"
+  xdotool key --clearmodifiers Tab
+  sleep 0.5
+  check_eq "$suffix: Button_Start shows the keyboard focus in the style" "$(style_colour focus.rectangle)" \
+    "$(drive pixels "$start" "$(scaled 3)" "$(scaled 3)")"
+  hot=$(drive child "$main" 114)
+  read -r x y < <(drive point "$hot")
+  xdotool mousemove --sync "$x" "$y"
+  sleep 0.5
+  check_eq "$suffix: Button1 under the mouse lit in the style" "$(style_colour button.hot.border)" \
+    "$(drive pixels "$hot" "$(scaled 30)" 0)"
+  xdotool mousemove --sync 0 0
+}
+
 shoot_at() {
   DPI=$1
   local suffix=$DPI combo button
@@ -103,6 +122,7 @@ shoot_at() {
   wait_until 15 "the status clock" clock_shown
   check_layout_at "$suffix"
   check_colours_at "$suffix"
+  check_states_at "$suffix"
   sleep 0.5
   screenshot "style-main-$suffix" "$main" >/dev/null
 
