@@ -178,4 +178,5 @@ shoot_at() {
 
 shoot_at 96
 shoot_at 144
+shoot_at 192
 e2e_end
