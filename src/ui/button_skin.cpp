@@ -5,6 +5,7 @@
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
+#include "ui/window_text.h"
 #include "ui/skin.h"
 #include "ui/style_paint.h"
 
@@ -41,14 +42,6 @@ bool ButtonSkin::DrawsAtOnce(UINT message) const
     default:
         return false;
     }
-}
-
-std::u16string ButtonText(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1)));
-    return text;
 }
 
 const char* ButtonSkin::StateName(HWND window) const
@@ -89,7 +82,7 @@ void ButtonSkin::Paint(HWND window, HDC target)
     RECT text = client;
     if (state == "pressed")
         OffsetRect(&text, 1, 1);
-    paint::Text(dc, ButtonText(window), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, style.ColourOf(paint::StateKey("button", state, "text")),
+    paint::Text(dc, WindowText(window), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, style.ColourOf(paint::StateKey("button", state, "text")),
                 reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
     if (GetFocus() == window) {
         RECT focus = client;

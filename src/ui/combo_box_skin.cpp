@@ -2,6 +2,7 @@
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
+#include "ui/scroll_bar_paint.h"
 #include "ui/skin.h"
 #include "ui/style_paint.h"
 
@@ -35,6 +36,37 @@ bool ComboBoxSkin::DrawsAtOnce(UINT message) const
     default:
         return false;
     }
+}
+
+// The open list, whose scroll bar is drawn over in the style.
+class ListSkin : public Skin {
+public:
+    ListSkin(const core::StyleData& style, HWND window) : Skin(style), window_(window) {}
+
+private:
+    void Paint(HWND, HDC) override {}
+    bool PaintsClient() const override { return false; }
+    std::optional<LRESULT> Answer(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    HWND window_;
+};
+
+// Messages after which the list's own procedure may have drawn its scroll bar.
+bool MovesListScrollBar(UINT message)
+{
+    return message == WM_NCPAINT || message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_MOUSEMOVE ||
+           message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_CAPTURECHANGED ||
+           message == WM_NCLBUTTONDOWN || message == WM_WINDOWPOSCHANGED || message == LB_SETCURSEL ||
+           message == LB_SETTOPINDEX || message == WM_PAINT;
+}
+
+std::optional<LRESULT> ListSkin::Answer(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!MovesListScrollBar(message))
+        return std::nullopt;
+    const LRESULT result = Original(window_, message, wParam, lParam);
+    paint::StyledVerticalScrollBar(window_, Style(), platform::DpiForWindow(window_));
+    return result;
 }
 
 COMBOBOXINFO InfoOf(HWND window)
@@ -94,6 +126,8 @@ void ComboBoxSkin::Paint(HWND window, HDC target)
 void SkinComboBox(HWND comboBox, const core::StyleData& style)
 {
     Skin::Attach(comboBox, std::make_unique<ComboBoxSkin>(style));
+    if (HWND list = InfoOf(comboBox).hwndList)
+        Skin::Attach(list, std::make_unique<ListSkin>(style, list));
 }
 
 }  // namespace ui

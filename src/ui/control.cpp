@@ -4,6 +4,7 @@
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/current_style.h"
+#include "ui/window_text.h"
 
 namespace ui {
 
@@ -20,11 +21,7 @@ Control* Control::FromHandle(HWND window) noexcept
 
 std::u16string Control::Text() const
 {
-    const int length = GetWindowTextLengthW(Handle());
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int copied = GetWindowTextW(Handle(), reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
+    return WindowText(Handle());
 }
 
 void Control::SetText(const std::u16string& text)

@@ -5,6 +5,7 @@
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
+#include "ui/window_text.h"
 #include "ui/skin.h"
 #include "ui/style_paint.h"
 
@@ -52,14 +53,6 @@ RECT ClientInWindow(HWND window)
     GetWindowRect(window, &outer);
     OffsetRect(&client, -outer.left, -outer.top);
     return client;
-}
-
-std::u16string WindowText(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1)));
-    return text;
 }
 
 // The two strokes of an X, each a run of small squares along a diagonal.

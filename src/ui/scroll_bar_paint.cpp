@@ -1,5 +1,6 @@
 #include "ui/scroll_bar_paint.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "ui/gdi.h"
@@ -65,7 +66,9 @@ void StyledVerticalScrollBar(HWND window, const core::StyleData& style, int dpi)
                 dpi);
     if (!(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && info.xyThumbBottom > info.xyThumbTop) {
         const int margin = Scaled(style, "scrollbar.thumb-margin", dpi);
-        const RECT thumb = {margin, info.xyThumbTop, width - margin, info.xyThumbBottom};
+        // Within the track, clear of the arrow buttons.
+        const RECT thumb = {margin, std::max(info.xyThumbTop, button), width - margin,
+                            std::min(info.xyThumbBottom, height - button)};
         const std::string_view state = PartState(info.rgstate[kThumb]);
         DrawPlate(dc, thumb,
                   {style.GradientOf(StateKey("scrollbar.thumb", state == "disabled" ? "normal" : state, "background")),
