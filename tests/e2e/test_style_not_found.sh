@@ -40,6 +40,8 @@ wait_until 10 "the status clock" clock_shown
 screenshot style-not-found-main-window "$main" >/dev/null
 # A spot of the window's own background, left of the buttons below the pages.
 check_eq "window background is the system's button face" "$(drive sys-colour 15)" "$(drive pixels "$main" 6 212)"
+check_eq "status bar in the system's button face" "$(drive sys-colour 15)" "$(drive pixels "$status" 100 10)"
+check_eq "log in the system's window colour" "$(drive sys-colour 5)" "$(drive pixels "$(drive child "$main" 108)" 20 20)"
 
 drive post "$main" WM_CLOSE
 lumaric_wait_exit 15
