@@ -90,8 +90,9 @@ const std::vector<Command>& commands() {
        driver::resources},
       {L"first-paint", L"EXE CLASS [--dir D] [--close]: ms from starting EXE to its CLASS window shown and painted",
        {L"--dir"}, {L"--close"}, driver::firstPaint},
-      {L"append-cost", L"EDIT {COUNT | --preset} [--at P,...] [--span N]: microseconds per log append at positions",
-       {L"--at", L"--span"}, {L"--preset"}, driver::appendCost},
+      {L"append-cost", L"EDIT {COUNT | --preset} [--at P,...] [--span N] [--own]: microseconds per log append at "
+                       L"positions (--own: in an edit of the driver made like EDIT)",
+       {L"--at", L"--span"}, {L"--preset", L"--own"}, driver::appendCost},
       {L"script-start", L"BUTTON [--wait-end]: ms from a click to the creation of the processes it starts", {},
        {L"--wait-end"}, driver::scriptStart},
       {L"repairs", L"BUTTON MEMO COUNT GROW: click COUNT times, each until MEMO grew by GROW characters", {}, {},

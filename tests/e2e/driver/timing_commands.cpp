@@ -2,6 +2,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -209,11 +210,23 @@ size_t timedAppend(HWND edit, const std::wstring& line, AppendCosts& costs) {
   return piece.size();
 }
 
+// Gives the edit TEXT in pieces of at most 64 Ki characters, each put at
+// the end: Wine does not carry a text of megabytes in one message to
+// another process.
 void setLongText(HWND edit, const std::wstring& text) {
+  constexpr size_t kPiece = 65536;
+  constexpr UINT kPieceMs = 120000;
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK, 120000, &result) ||
-      !result)
-    throw Failure(L"the edit did not take a text of " + std::to_wstring(text.size()) + L" characters");
+  if (!SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_BLOCK, kPieceMs, &result) || !result)
+    throw Failure(L"the edit could not be emptied");
+  for (size_t start = 0; start < text.size(); start += kPiece) {
+    const std::wstring piece = text.substr(start, kPiece);
+    const LRESULT end = sendWithin(edit, WM_GETTEXTLENGTH, 0, 0, L"WM_GETTEXTLENGTH");
+    sendWithin(edit, EM_SETSEL, static_cast<WPARAM>(end), end, L"EM_SETSEL");
+    if (!SendMessageTimeoutW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()), SMTO_BLOCK, kPieceMs,
+                             &result))
+      throw Failure(L"the edit did not take the text's characters from " + std::to_wstring(start) + L" on");
+  }
 }
 
 void printCosts(size_t position, const AppendCosts& costs, size_t first, size_t span) {
@@ -234,6 +247,47 @@ void checkLength(HWND edit, size_t expected) {
                   L": it refused text");
 }
 
+// A visible edit of this process with the style and size of LIKE and the
+// program's window font (宋体, 12 pixels), for timing the bare control the
+// same way; its window and font go with the object.
+class OwnEdit {
+ public:
+  explicit OwnEdit(HWND like)
+      : font_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体")) {
+    RECT client;
+    GetClientRect(like, &client);
+    frame_ = CreateWindowExW(0, L"Static", L"append-cost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                             client.right + 40, client.bottom + 60, nullptr, nullptr, nullptr, nullptr);
+    edit_ = CreateWindowExW(0, L"Edit", L"", static_cast<DWORD>(GetWindowLongW(like, GWL_STYLE)) & ~WS_DISABLED, 10,
+                            10, client.right, client.bottom, frame_, nullptr, nullptr, nullptr);
+    if (edit_ == nullptr) throw Failure(L"cannot create an edit of this process");
+    SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  ~OwnEdit() {
+    DestroyWindow(frame_);
+    DeleteObject(font_);
+  }
+  OwnEdit(const OwnEdit&) = delete;
+  OwnEdit& operator=(const OwnEdit&) = delete;
+  HWND get() const { return edit_; }
+
+ private:
+  HFONT font_;
+  HWND frame_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+// Lets this process paint, as the program's loop does between appends.
+void handlePending() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace
 
 // Appends lines to a multi-line edit with the messages the program's log
@@ -242,11 +296,26 @@ void checkLength(HWND edit, size_t expected) {
 // P-th line on, with each message's share and the cost of six bare round
 // trips for comparison. With COUNT the edit is emptied and COUNT lines are
 // appended one by one; with --preset the edit is given P-1 lines at once
-// before each position's appends.
+// before each position's appends. With --own the appends go to an edit of
+// the driver's own, made like EDIT, which paints after each append (timed
+// with it): the bare control's cost without the trips to another process.
 void appendCost(const Arguments& args) {
   args.expectCount(1, 2);
-  HWND edit = args.window(0);
-  requireWindow(edit);
+  HWND target = args.window(0);
+  requireWindow(target);
+  std::unique_ptr<OwnEdit> own;
+  if (args.has(L"--own")) own = std::make_unique<OwnEdit>(target);
+  HWND edit = own ? own->get() : target;
+  const auto append = [&](const std::wstring& line, AppendCosts& costs) {
+    const size_t added = timedAppend(edit, line, costs);
+    if (own) {
+      // The paint that follows is part of the append's cost, as it is in the program.
+      const Stopwatch clock;
+      handlePending();
+      costs[0].back() += clock.elapsedUs();
+    }
+    return added;
+  };
   const bool preset = args.has(L"--preset");
   if (preset == (args.count() == 2)) throw UsageError(L"give either COUNT or --preset");
   const size_t count = preset ? 0 : args.number(1);
@@ -265,7 +334,7 @@ void appendCost(const Arguments& args) {
       setLongText(edit, text);
       AppendCosts costs;
       size_t expected = text.size();
-      for (size_t i = 0; i < span; ++i) expected += timedAppend(edit, kLogLines[(position - 1 + i) % 2], costs);
+      for (size_t i = 0; i < span; ++i) expected += append(kLogLines[(position - 1 + i) % 2], costs);
       checkLength(edit, expected);
       printCosts(position, costs, 0, span);
     }
@@ -274,7 +343,7 @@ void appendCost(const Arguments& args) {
     AppendCosts costs;
     for (auto& step : costs) step.reserve(count);
     size_t expected = 0;
-    for (size_t i = 0; i < count; ++i) expected += timedAppend(edit, kLogLines[i % 2], costs);
+    for (size_t i = 0; i < count; ++i) expected += append(kLogLines[i % 2], costs);
     checkLength(edit, expected);
     for (size_t position : positions) printCosts(position, costs, position - 1, span);
   }
