@@ -211,8 +211,8 @@ size_t timedAppend(HWND edit, const std::wstring& line, AppendCosts& costs) {
 }
 
 // Gives the edit TEXT in pieces of at most 64 Ki characters, each put at
-// the end: Wine does not carry a text of megabytes in one message to
-// another process.
+// the end: under Wine one WM_SETTEXT of two million characters from
+// another process did not succeed within two minutes.
 void setLongText(HWND edit, const std::wstring& text) {
   constexpr size_t kPiece = 65536;
   constexpr UINT kPieceMs = 120000;

@@ -1,0 +1,199 @@
+# Sourced by bench/run after tests/e2e/lib.sh: the measurements, each
+# recorded as a line "PROGRAM KEY VALUE" in $data, and the table of their
+# medians.
+
+# Button 最小化 (it hides the window to the notification area), the log and
+# button 现在修复 of the main window.
+MINIMISE_ID=114 MEMO_ID=108 REPAIR_ID=107
+SC_MINIMIZE=0xF020
+
+record() {
+  printf '%s\t%s\t%s\n' "$1" "$2" "$3" >>"$data"
+}
+
+# The KEY=VALUE value of the driver's output OUTPUT.
+fact() {
+  sed -n "s/^$2=//p" <<<"$1"
+}
+
+# Milliseconds from starting EXE (a Windows path) to its CLASS window shown
+# and painted; the program is closed again.
+first_paint_ms() {
+  local out
+  out=$(drive first-paint "$1" "$2" --dir 'C:\' --close --timeout 60000) || fail "first paint of $1 failed: $out"
+  fact "$out" ms
+}
+
+# Kilobytes of the process's own memory (anonymous pages, resident or
+# swapped out), and of its working set (all its resident pages).
+private_kb() {
+  awk '/^(RssAnon|VmSwap):/ { kb += $2 } END { print kb }' "/proc/$1/status"
+}
+working_set_kb() {
+  awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"
+}
+
+# Nanoseconds that all the process's threads have run on a processor.
+cpu_ns() {
+  cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f", ns }'
+}
+
+# Starts the Windows program EXE in the background from C:\; prints the
+# process id, which is the Windows process's own.
+start_program() {
+  local exe=$1 log=$2
+  (cd "$WINEPREFIX/drive_c" && exec wine "$exe") >"$log" 2>&1 </dev/null &
+  echo $!
+}
+
+# Waits at most 30 s for process PID to end.
+await_end() {
+  local pid=$1 deadline=$((SECONDS + 30))
+  while kill -0 "$pid" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "process $pid still runs 30 s after WM_CLOSE"
+    sleep 0.2
+  done
+  wait "$pid" 2>/dev/null || true
+}
+
+# Both programs side by side: memory once shown, CPU time over CPU seconds
+# shown and idle, memory after IDLE seconds hidden (Lumaric in the
+# notification area, the floor minimised: it has no icon there).
+measure_idle() {
+  local idle=$1 cpu=$2 lumaric floor main floor_window
+  lumaric=$(start_program "$LUMARIC_EXE" "$E2E_TEST_DIR/idle-lumaric.log")
+  floor=$(start_program "$FLOOR_EXE" "$E2E_TEST_DIR/idle-floor.log")
+  main=$(drive wait-window --class TForm1 --visible --timeout 60000) || fail "Lumaric's window did not come up"
+  floor_window=$(drive wait-window --class LumaricFloor --visible --timeout 60000) || fail "the floor's window did not come up"
+  sleep 5
+  local program pid
+  for program in lumaric floor; do
+    pid=${!program}
+    record "$program" private_shown_kb "$(private_kb "$pid")"
+    record "$program" working_set_shown_kb "$(working_set_kb "$pid")"
+  done
+
+  local lumaric_cpu floor_cpu
+  lumaric_cpu=$(cpu_ns "$lumaric") floor_cpu=$(cpu_ns "$floor")
+  sleep "$cpu"
+  record lumaric cpu_ms $((($(cpu_ns "$lumaric") - lumaric_cpu) / 1000000))
+  record floor cpu_ms $((($(cpu_ns "$floor") - floor_cpu) / 1000000))
+
+  drive click "$(drive child "$main" "$MINIMISE_ID")" >/dev/null
+  drive post "$floor_window" WM_SYSCOMMAND "$SC_MINIMIZE" >/dev/null
+  hidden() { [[ $(window_fact "$main" visible) == 0 ]]; }
+  wait_until 20 "Lumaric's window to go to the notification area" hidden
+  sleep "$idle"
+  for program in lumaric floor; do
+    pid=${!program}
+    record "$program" private_idle_kb "$(private_kb "$pid")"
+    record "$program" working_set_idle_kb "$(working_set_kb "$pid")"
+  done
+
+  drive post "$main" WM_CLOSE >/dev/null
+  drive post "$floor_window" WM_CLOSE >/dev/null
+  await_end "$lumaric"
+  await_end "$floor"
+}
+
+# Lumaric only (the floor has neither a log nor a script): RUNS times the
+# cost of appending a log line at the 1st, 10,000th and 100,000th line, and
+# the time from a click on 现在修复 to the script's process being started.
+measure_log_and_click() {
+  local runs=$1 main memo button out i
+  lumaric_start
+  main=$(lumaric_main_window)
+  memo=$(drive child "$main" "$MEMO_ID")
+  button=$(drive child "$main" "$REPAIR_ID")
+  # The same appends to a bare edit of the driver's own, made like the log,
+  # tell the control's share from the program's.
+  local where own
+  for ((i = 1; i <= runs; i++)); do
+    for where in lumaric bare_edit; do
+      own=$([[ $where == bare_edit ]] && echo --own || true)
+      out=$(drive append-cost "$memo" --preset --at 1,10000,100000 --span 9 $own) || fail "append-cost failed: $out"
+      printf '%s\n%s\n' "$where" "$out" >>"$E2E_TEST_DIR/append-cost.txt"
+      for line in 1 10000 100000; do record "$where" "append_${line}_us" "$(fact "$out" "append_${line}_us")"; done
+    done
+  done
+  drive set-text "$memo" "" >/dev/null
+  for ((i = 0; i <= runs; i++)); do
+    out=$(drive script-start "$button" --wait-end --timeout 60000) || fail "script-start failed: $out"
+    printf '%s\n' "$out" >>"$E2E_TEST_DIR/script-start.txt"
+    # The first repair also creates R.bat: it is not counted.
+    ((i > 0)) && record lumaric click_ms "$(fact "$out" ms)"
+  done
+  drive post "$main" WM_CLOSE >/dev/null
+  lumaric_wait_exit 30
+}
+
+# The table in Markdown: medians of DATA, each as Lumaric / floor, against
+# the targets.
+results_table() {
+  local data=$1 command=$2 idle=$3 runs=$4 idle_runs=$5
+  python3 - "$data" "$command" "$idle" "$runs" "$idle_runs" "$(wine --version)" <<'PYTHON'
+import statistics, sys, datetime
+
+data, command, idle, runs, idle_runs, wine = sys.argv[1:]
+values = {}
+for line in open(data, encoding="utf-8"):
+    program, key, value = line.rstrip("\n").split("\t")
+    values.setdefault((program, key), []).append(float(value))
+
+def median(program, key):
+    found = values.get((program, key))
+    return statistics.median(found) if found else None
+
+def number(value, digits):
+    return "—" if value is None else f"{value:,.{digits}f}"
+
+idle_text = f"{int(idle) // 60} min" if int(idle) % 60 == 0 else f"{idle} s"
+rows = []
+
+def ratio_row(title, key, digits, limit):
+    lumaric, floor = median("lumaric", key), median("floor", key)
+    ratio = lumaric / floor if lumaric is not None and floor else None
+    met = "—" if limit is None or ratio is None else ("yes" if ratio <= limit else "**no**")
+    target = "" if limit is None else f"≤ {limit:.2f} ×"
+    rows.append((title, number(lumaric, digits), number(floor, digits), number(ratio, 2) + " ×" if ratio else "—", target, met))
+
+ratio_row("start of the process to main window first painted, ms", "start_ms", 1, 1.15)
+ratio_row("private memory once shown, KiB", "private_shown_kb", 0, 1.25)
+ratio_row("working set once shown, KiB", "working_set_shown_kb", 0, 1.25)
+ratio_row(f"private memory after {idle_text} idle in the notification area, KiB", "private_idle_kb", 0, 1.25)
+ratio_row(f"working set after {idle_text} idle in the notification area, KiB", "working_set_idle_kb", 0, 1.25)
+ratio_row("CPU time over 60 s idle, ms", "cpu_ms", 0, 1.10)
+
+size = median("lumaric", "exe_bytes")
+floor_size = median("floor", "exe_bytes")
+rows.append(("size of the executable, bytes", number(size, 0), number(floor_size, 0),
+             f"{size / floor_size:.2f} ×", "Lumaric ≤ 300 KiB (307,200)", "yes" if size <= 300 * 1024 else "**no**"))
+
+def relative_to_first(where, line):
+    cost, first = median(where, f"append_{line}_us"), median(where, "append_1_us")
+    return cost, (cost / first if cost is not None and first else None)
+
+for line, label in ((1, "1st"), (10000, "10,000th"), (100000, "100,000th")):
+    cost, relative = relative_to_first("lumaric", line)
+    bare, bare_relative = relative_to_first("bare_edit", line)
+    target, met = ("≤ 2 × the 1st", "yes" if relative is not None and relative <= 2 else "**no**") if line == 100000 else ("", "—")
+    rows.append((f"append the {label} log line, µs (Floor column: a bare edit, same style and font)",
+                 number(cost, 1), number(bare, 1),
+                 (f"{relative:.2f} × the 1st (bare edit {bare_relative:.2f} ×)" if relative is not None and bare_relative is not None else "—"),
+                 target, met))
+
+click = median("lumaric", "click_ms")
+rows.append(("click on \"现在修复\" to the script's process started, ms", number(click, 1), "—", "—", "≤ 20 ms",
+             "yes" if click is not None and click <= 20 else "**no**"))
+
+print(f"Measured {datetime.date.today().isoformat()} under {wine} on Xvfb with `{command}`: medians of "
+      f"{runs} runs (memory and CPU time: {idle_runs} runs side by side; idle in the notification area for "
+      f"{idle_text}, `--ten-minutes` for 10 min).")
+print()
+header = ("Measure", "Lumaric", "Floor", "Lumaric / floor", "Target", "Met")
+print("| " + " | ".join(header) + " |")
+print("| --- | ---: | ---: | ---: | --- | --- |")
+for row in rows:
+    print("| " + " | ".join(row) + " |")
+PYTHON
+}
