@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -299,11 +301,58 @@ std::vector<std::uint8_t> EncodeDib(const Image& img)
     return out;
 }
 
+void PutBig32(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    for (int i = 3; i >= 0; --i)
+        out.push_back(std::uint8_t(v >> (8 * i)));
+}
+
+void PutPngChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data)
+{
+    PutBig32(out, std::uint32_t(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    PutBig32(out, std::uint32_t(crc32(0, &out[start], uInt(out.size() - start))));
+}
+
+// One icon image as PNG (8-bit RGBA, rows unfiltered), which Vista's icon
+// loader takes at any size: a third of the DIB's bytes or less.
+std::vector<std::uint8_t> EncodePng(const Image& img)
+{
+    const int w = img.size, h = img.size;
+    std::vector<std::uint8_t> rows;
+    for (int y = 0; y < h; ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* p = &img.bgra[(std::size_t(y) * w + x) * 4];
+            rows.insert(rows.end(), {p[2], p[1], p[0], p[3]});
+        }
+    }
+    uLongf packedSize = compressBound(uLong(rows.size()));
+    std::vector<std::uint8_t> packed(packedSize);
+    compress2(packed.data(), &packedSize, rows.data(), uLong(rows.size()), Z_BEST_COMPRESSION);
+    packed.resize(packedSize);
+
+    std::vector<std::uint8_t> header;
+    PutBig32(header, std::uint32_t(w));
+    PutBig32(header, std::uint32_t(h));
+    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter choice, no interlace
+
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutPngChunk(out, "IHDR", header);
+    PutPngChunk(out, "IDAT", packed);
+    PutPngChunk(out, "IEND", {});
+    return out;
+}
+
+// The small sizes stay DIBs, which every loader reads; from 32 pixels up the
+// images are PNG.
 std::vector<std::uint8_t> EncodeIco(const std::vector<Image>& images)
 {
     std::vector<std::vector<std::uint8_t>> dibs;
     for (const Image& img : images)
-        dibs.push_back(EncodeDib(img));
+        dibs.push_back(img.size >= 32 ? EncodePng(img) : EncodeDib(img));
 
     std::vector<std::uint8_t> out;
     Put16(out, 0);

@@ -8,6 +8,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-g++ -std=c++17 -O2 -Wall -Wextra -Wpedantic -o "$work/make_icon" "$root/tools/make_icon.cpp"
+g++ -std=c++17 -O2 -Wall -Wextra -Wpedantic -o "$work/make_icon" "$root/tools/make_icon.cpp" -lz
 "$work/make_icon" "$root/res/Lumaric.ico" "$@"
 echo "wrote $root/res/Lumaric.ico"
