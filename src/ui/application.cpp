@@ -78,12 +78,12 @@ Application::Application()
     theApplication = this;
     const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    WindowSpec spec{L"TApplication"};
-    spec.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    spec.x = GetSystemMetrics(SM_CXSCREEN) / 2;
-    spec.y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    window_.Reset(CreateTargetWindow(spec, *this));
+    WindowParams params{L"TApplication"};
+    params.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    params.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    window_.Reset(CreateTargetWindow(params, *this));
     HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
     DeleteMenu(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(systemMenu, SC_SIZE, MF_BYCOMMAND);

@@ -28,16 +28,16 @@ void Container::CreateContainer(Container& owner, HWND parentWindow, const wchar
                                 const Bounds& bounds, int id)
 {
     const int dpi = owner.Dpi();
-    WindowSpec spec{className};
-    spec.style = style | WS_CHILD | WS_CLIPSIBLINGS;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.x = platform::ScaleForDpi(bounds.left, dpi);
-    spec.y = platform::ScaleForDpi(bounds.top, dpi);
-    spec.width = platform::ScaleForDpi(bounds.width, dpi);
-    spec.height = platform::ScaleForDpi(bounds.height, dpi);
-    spec.parent = parentWindow;
-    spec.id = id;
-    Adopt(&owner, CreateTargetWindow(spec, *this), bounds);
+    WindowParams params{className};
+    params.style = style | WS_CHILD | WS_CLIPSIBLINGS;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.x = platform::ScaleForDpi(bounds.left, dpi);
+    params.y = platform::ScaleForDpi(bounds.top, dpi);
+    params.width = platform::ScaleForDpi(bounds.width, dpi);
+    params.height = platform::ScaleForDpi(bounds.height, dpi);
+    params.parent = parentWindow;
+    params.id = id;
+    Adopt(&owner, CreateTargetWindow(params, *this), bounds);
 }
 
 void Container::Realign()

@@ -24,14 +24,14 @@ Form::Form(const FormLayout& layout)
     : layout_(layout), dpi_(platform::DpiForPoint(layout.designPosition))
 {
     MakeFont();
-    WindowSpec spec{layout.className};
-    spec.style = kFormStyle;
-    spec.exStyle = kFormExStyle;
-    spec.text = platform::Wide(layout_.caption);
-    spec.x = layout.designPosition.x;
-    spec.y = layout.designPosition.y;
-    spec.parent = App().Handle();
-    HWND window = CreateTargetWindow(spec, *this);
+    WindowParams params{layout.className};
+    params.style = kFormStyle;
+    params.exStyle = kFormExStyle;
+    params.text = platform::Wide(layout_.caption);
+    params.x = layout.designPosition.x;
+    params.y = layout.designPosition.y;
+    params.parent = App().Handle();
+    HWND window = CreateTargetWindow(params, *this);
     Adopt(nullptr, window, {layout.designPosition.x, layout.designPosition.y, layout.clientWidth,
                             layout.clientHeight});
     if (Style())

@@ -21,16 +21,16 @@ Label::~Label()
 void Label::Create(Container& parent, int id, const Bounds& bounds, const std::u16string& caption)
 {
     const int dpi = parent.Dpi();
-    WindowSpec spec{L"TLabel"};
-    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    spec.text = platform::Wide(caption);
-    spec.x = platform::ScaleForDpi(bounds.left, dpi);
-    spec.y = platform::ScaleForDpi(bounds.top, dpi);
-    spec.width = platform::ScaleForDpi(bounds.width, dpi);
-    spec.height = platform::ScaleForDpi(bounds.height, dpi);
-    spec.parent = parent.Handle();
-    spec.id = id;
-    Adopt(&parent, CreateTargetWindow(spec, *this), bounds);
+    WindowParams params{L"TLabel"};
+    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    params.text = platform::Wide(caption);
+    params.x = platform::ScaleForDpi(bounds.left, dpi);
+    params.y = platform::ScaleForDpi(bounds.top, dpi);
+    params.width = platform::ScaleForDpi(bounds.width, dpi);
+    params.height = platform::ScaleForDpi(bounds.height, dpi);
+    params.parent = parent.Handle();
+    params.id = id;
+    Adopt(&parent, CreateTargetWindow(params, *this), bounds);
     FitToText();
 }
 

@@ -21,10 +21,10 @@ void MenuItem::Click()
 PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items)
     : items_(items), menu_(CreatePopupMenu()), style_(CurrentStyle())
 {
-    WindowSpec spec{L"TPopupMenuOwner"};
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    owner_.Reset(CreateTargetWindow(spec, *this));
+    WindowParams params{L"TPopupMenuOwner"};
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    owner_.Reset(CreateTargetWindow(params, *this));
     UINT command = kFirstCommand;
     for (MenuItem* item : items_) {
         if (item->IsSeparator()) {

@@ -11,10 +11,10 @@ constexpr UINT_PTR kTimerId = 1;
 
 Timer::Timer(bool enabled, std::int32_t intervalMs) : periodic_(*this, enabled, intervalMs)
 {
-    WindowSpec spec{L"TTimerWindow"};
-    spec.style = WS_POPUP;
-    spec.parent = HWND_MESSAGE;
-    window_.Reset(CreateTargetWindow(spec, *this));
+    WindowParams params{L"TTimerWindow"};
+    params.style = WS_POPUP;
+    params.parent = HWND_MESSAGE;
+    window_.Reset(CreateTargetWindow(params, *this));
 }
 
 void Timer::SetOnTimer(NotifyEvent handler)

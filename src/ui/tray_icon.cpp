@@ -54,10 +54,10 @@ TrayIcon::TrayIcon(PopupMenu& menu)
 {
     AllowFromUnelevatedShell(taskbarCreated_);
     // An ordinary top-level window: message-only windows get no broadcasts.
-    WindowSpec spec{L"TTrayIconWindow"};
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    window_.Reset(CreateTargetWindow(spec, *this));
+    WindowParams params{L"TTrayIconWindow"};
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    window_.Reset(CreateTargetWindow(params, *this));
     data_->cbSize = RecordSize();
     data_->hWnd = window_.Get();
     data_->uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(window_.Get()));

@@ -45,12 +45,12 @@ void RegisterOnce(const wchar_t* className)
 
 }  // namespace
 
-HWND CreateTargetWindow(const WindowSpec& spec, MessageTarget& target)
+HWND CreateTargetWindow(const WindowParams& params, MessageTarget& target)
 {
-    RegisterOnce(spec.className);
-    return CreateWindowExW(spec.exStyle, spec.className, spec.text, spec.style, spec.x, spec.y, spec.width,
-                           spec.height, spec.parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+    RegisterOnce(params.className);
+    return CreateWindowExW(params.exStyle, params.className, params.text, params.style, params.x, params.y, params.width,
+                           params.height, params.parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                            &target);
 }
 

@@ -11,7 +11,7 @@ public:
     virtual LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
 };
 
-struct WindowSpec {
+struct WindowParams {
     const wchar_t* className;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -23,7 +23,7 @@ struct WindowSpec {
 
 // Creates a window of the named class, registering the class on first use;
 // from WM_NCCREATE on, its messages go to the target (errors reported).
-HWND CreateTargetWindow(const WindowSpec& spec, MessageTarget& target);
+HWND CreateTargetWindow(const WindowParams& params, MessageTarget& target);
 
 // The target no longer receives the window's messages.
 void DetachTarget(HWND window) noexcept;
