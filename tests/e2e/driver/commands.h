@@ -67,6 +67,7 @@ void scriptStart(const Arguments& args);
 void repairs(const Arguments& args);
 void hideShow(const Arguments& args);
 void taskbarCreated(const Arguments& args);
+void editMemory(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 

@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "handles.h"
+#include "own_edit.h"
 #include "output.h"
 #include "window_query.h"
 
@@ -44,20 +45,6 @@ double median(std::vector<double> values) {
   const size_t middle = values.size() / 2;
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
-
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  ~OwnedHandle() {
-    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 // Like waitUntil, with a poll every `intervalMs`, for timings finer than 50 ms.
 template <class Probe>
@@ -245,47 +232,6 @@ void checkLength(HWND edit, size_t expected) {
   if (static_cast<size_t>(length) != expected)
     throw Failure(L"the edit holds " + std::to_wstring(length) + L" characters instead of " + std::to_wstring(expected) +
                   L": it refused text");
-}
-
-// A visible edit of this process with the style and size of LIKE and the
-// program's window font (宋体, 12 pixels), for timing the bare control the
-// same way; its window and font go with the object.
-class OwnEdit {
- public:
-  explicit OwnEdit(HWND like)
-      : font_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体")) {
-    RECT client;
-    GetClientRect(like, &client);
-    frame_ = CreateWindowExW(0, L"Static", L"append-cost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                             client.right + 40, client.bottom + 60, nullptr, nullptr, nullptr, nullptr);
-    edit_ = CreateWindowExW(0, L"Edit", L"", static_cast<DWORD>(GetWindowLongW(like, GWL_STYLE)) & ~WS_DISABLED, 10,
-                            10, client.right, client.bottom, frame_, nullptr, nullptr, nullptr);
-    if (edit_ == nullptr) throw Failure(L"cannot create an edit of this process");
-    SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  }
-  ~OwnEdit() {
-    DestroyWindow(frame_);
-    DeleteObject(font_);
-  }
-  OwnEdit(const OwnEdit&) = delete;
-  OwnEdit& operator=(const OwnEdit&) = delete;
-  HWND get() const { return edit_; }
-
- private:
-  HFONT font_;
-  HWND frame_ = nullptr;
-  HWND edit_ = nullptr;
-};
-
-// Lets this process paint, as the program's loop does between appends.
-void handlePending() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 }  // namespace

@@ -130,7 +130,17 @@ void text(const Arguments& args) {
   args.expectCount(1, 1);
   HWND window = args.window(0);
   requireWindow(window);
-  printLine(escape(windowText(window)));
+  const std::wstring text = windowText(window);
+  if (!args.has(L"--to")) {
+    printLine(escape(text));
+    return;
+  }
+  const std::wstring path = args.option(L"--to");
+  const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (!file || !WriteFile(file.get(), text.data(), size, &written, nullptr) || written != size)
+    throw Failure(L"cannot write the text to " + path + L" (error " + std::to_wstring(GetLastError()) + L")");
 }
 
 void focus(const Arguments& args) {
