@@ -43,6 +43,19 @@ unsigned long privateKb() {
   return static_cast<unsigned long>(counters.PagefileUsage / 1024);
 }
 
+// The whole of FILE, read as UTF-16 text.
+std::wstring utf16File(const std::wstring& path) {
+  const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  LARGE_INTEGER size = {};
+  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart % 2 != 0 || size.QuadPart > 0x10000000)
+    throw Failure(L"cannot read " + path + L" as UTF-16 text");
+  std::wstring text(static_cast<size_t>(size.QuadPart / 2), L'\0');
+  DWORD read = 0;
+  if (!ReadFile(file.get(), text.data(), static_cast<DWORD>(size.QuadPart), &read, nullptr) || read != size.QuadPart)
+    throw Failure(L"cannot read " + path);
+  return text;
+}
+
 }  // namespace
 
 // Clicks BUTTON COUNT times, each time waiting until the program answers
@@ -123,19 +136,6 @@ void taskbarCreated(const Arguments& args) {
   printLine(L"broadcasts=" + std::to_wstring(count));
 }
 
-// The whole of FILE, read as UTF-16 text.
-std::wstring utf16File(const std::wstring& path) {
-  const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  LARGE_INTEGER size = {};
-  if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart % 2 != 0 || size.QuadPart > 0x10000000)
-    throw Failure(L"cannot read " + path + L" as UTF-16 text");
-  std::wstring text(static_cast<size_t>(size.QuadPart / 2), L'\0');
-  DWORD read = 0;
-  if (!ReadFile(file.get(), text.data(), static_cast<DWORD>(size.QuadPart), &read, nullptr) || read != size.QuadPart)
-    throw Failure(L"cannot read " + path);
-  return text;
-}
-
 // Appends the text of FILE, a line at a time as the program's log does and
 // painting after each, to an edit of the driver's own made like EDIT, and
 // reports by how many KiB this process's memory grew while the text from
@@ -149,7 +149,6 @@ void editMemory(const Arguments& args) {
   HWND like = args.window(0);
   requireWindow(like);
   const std::wstring text = utf16File(args.at(1));
-
   const size_t from = args.number(2);
   if (from > text.size())
     throw UsageError(L"FROM " + std::to_wstring(from) + L" lies beyond the text's " + std::to_wstring(text.size()) +
