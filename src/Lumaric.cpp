@@ -6,7 +6,6 @@
 #include "Unit1.h"
 #include "platform/instance_lock.h"
 #include "ui/application.h"
-#include "ui/style_lookup.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -18,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     application.InitializeCom();
     // Without the style the program goes on in the system's look.
-    ui::ApplyStyle(u"Smokey Quartz Kamri", true);
+    application.ApplyStyle(u"Smokey Quartz Kamri");
     application.SetTitle(u"Lumaric");
     application.CreateForm(Form1);
     application.Run();

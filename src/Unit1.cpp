@@ -7,6 +7,7 @@
 #include "core/error.h"
 #include "core/repair_log.h"
 #include "core/repair_script.h"
+#include "core/schedule_interval.h"
 #include "core/text.h"
 #include "core/web_links.h"
 #include "platform/ansi_text.h"
@@ -14,6 +15,7 @@
 #include "platform/dpi.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/system_metrics.h"
 #include "platform/shell_folder.h"
 #include "platform/url.h"
 #include "resource_ids.h"
@@ -52,6 +54,10 @@ const ui::FormLayout kLayout = {
     L"宋体", 12, ANSI_CHARSET,
 };
 
+// The schedule's notices stay three milliseconds: the shell keeps the
+// balloon up as long as it sees fit.
+constexpr std::int32_t kNoticeTimeoutMs = 3;
+
 constexpr std::size_t kFolderPathLimit = 255;
 constexpr std::size_t kCommandLineLimit = 512;
 
@@ -81,25 +87,30 @@ std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine,
     return platform::RunInNewConsoleAndWait(commandLine, showWindow);
 }
 
-TForm1::TForm1() : ui::Form(kLayout)
+TForm1::TForm1(const core::StyleData* style) : ui::Form(kLayout, style)
 {
-    LoadIcons();
-    BuildLayout();
-    BindEvents();
-    formatSettings_ = platform::ReadFormatSettings();
-    Created();
+    Build([this] {
+        LoadIcons();
+        BuildLayout();
+        BindEvents();
+        formatSettings_ = platform::ReadFormatSettings();
+    });
 }
 
 void TForm1::LoadIcons()
 {
     const int dpi = Dpi();
-    const auto load = [](int size) {
-        return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON),
-                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    const auto load = [dpi](int metric) {
+        const int size = platform::MetricForDpi(metric, dpi);
+        return ui::UniqueIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON),
+                                                            IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     };
-    bigIcon_.reset(load(platform::ScaleForDpi(GetSystemMetrics(SM_CXICON), dpi)));
-    smallIcon_.reset(load(platform::ScaleForDpi(GetSystemMetrics(SM_CXSMICON), dpi)));
-    SetIcon(bigIcon_.get(), smallIcon_.get());
+    ui::UniqueIcon big = load(SM_CXICON);
+    ui::UniqueIcon small = load(SM_CXSMICON);
+    // The windows take the new icons before the ones they hold are destroyed.
+    SetIcons(big.get(), small.get());
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 void TForm1::BuildLayout()
@@ -130,6 +141,7 @@ void TForm1::BuildLayout()
     Button2.Create(*this, kButton2, {174, 198, 75, 25}, u"检测更新");
     StatusBar1.Create(*this, kStatusBar1, {0, 229, 347, 21}, {200, 50});
 
+    PopupMenu1.Create(*this);
     TrayIcon1 = std::make_unique<ui::TrayIcon>(PopupMenu1);
 }
 
@@ -189,17 +201,23 @@ void TForm1::ButtonLumaricClick(ui::Object*)
 
 void TForm1::Button_StartClick(ui::Object*)
 {
-    core::StartSchedule(*this);
+    Timer_Lumaric.SetEnabled(true);
+    // A text that is no count of minutes stops the start here, the timer
+    // left enabled with the interval it had.
+    const std::int32_t interval = core::ScheduleIntervalMs(ComboBox.Text());
+    Timer_Lumaric.SetInterval(interval);
+    HideME.Click();
+    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经开启.", kNoticeTimeoutMs);
+    StatusBar1.SetPanelText(0, u"状态:开启");
+    ButtonLumaric.Click();
 }
 
 void TForm1::Button_StopClick(ui::Object*)
 {
-    core::StopSchedule(*this);
-}
-
-void TForm1::ShowNotice(std::u16string_view title, std::u16string_view text, std::int32_t timeoutMs)
-{
-    TrayIcon1->ShowBalloonNotice(std::u16string(title), std::u16string(text), timeoutMs);
+    Timer_Lumaric.SetEnabled(false);
+    Timer_Lumaric.SetInterval(0);
+    TrayIcon1->ShowBalloonNotice(u"提示", u"网络连接自动修复已经关闭.", kNoticeTimeoutMs);
+    StatusBar1.SetPanelText(0, u"状态:关闭");
 }
 
 void TForm1::Timer_LumaricTimer(ui::Object*)

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "core/format_settings.h"
-#include "core/repair_schedule.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -21,9 +20,9 @@
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 
-class TForm1 : public ui::Form, private core::ScheduleWindow {
+class TForm1 : public ui::Form {
 public:
-    TForm1();
+    explicit TForm1(const core::StyleData* style);
 
     ui::PageControl PageControl1;
     ui::TabSheet TabSheet1;
@@ -71,15 +70,6 @@ public:
     void TrayIcon1DblClick(ui::Object* sender);
 
 private:
-    // What the schedule's buttons do with the window's members.
-    void SetScheduleEnabled(bool enabled) override { Timer_Lumaric.SetEnabled(enabled); }
-    void SetScheduleInterval(std::int32_t intervalMs) override { Timer_Lumaric.SetInterval(intervalMs); }
-    std::u16string MinutesText() const override { return ComboBox.Text(); }
-    void HideToNotificationArea() override { HideME.Click(); }
-    void ShowNotice(std::u16string_view title, std::u16string_view text, std::int32_t timeoutMs) override;
-    void SetScheduleState(std::u16string_view state) override { StatusBar1.SetPanelText(0, std::u16string(state)); }
-    void RepairNow() override { ButtonLumaric.Click(); }
-
     void DpiChanged() override { LoadIcons(); }
     void BuildLayout();
     void BindEvents();

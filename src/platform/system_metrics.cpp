@@ -5,14 +5,14 @@
 
 namespace platform {
 
-void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi)
+int MetricForDpi(int metric, int dpi)
 {
-    using AdjustForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
-    static auto* const adjustForDpi =
-        SystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
-    if (adjustForDpi && adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi)))
-        return;
-    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    using MetricsForDpiFn = int WINAPI(int, UINT);
+    static auto* const metricsForDpi = SystemFunction<MetricsForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
+    if (metricsForDpi)
+        return metricsForDpi(metric, static_cast<UINT>(dpi));
+    // Older Windows give the metric at the system's scale, whatever the monitor's.
+    return MulDiv(GetSystemMetrics(metric), dpi, SystemDpi());
 }
 
 namespace {

@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// The window rectangle for a client rectangle, at the given pixels per inch.
-void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+// A system metric, such as SM_CXICON, at the given pixels per inch.
+int MetricForDpi(int metric, int dpi);
 
 // The system's status-bar font at the given pixels per inch.
 LOGFONTW StatusFont(int dpi);

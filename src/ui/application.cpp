@@ -2,16 +2,17 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <new>
-#include <vector>
 
 #include "core/error.h"
 #include "core/error_text.h"
 #include "core/text.h"
+#include "platform/system_function.h"
 #include "platform/wide.h"
-#include "ui/current_style.h"
 #include "ui/guarded.h"
-#include "ui/message_box_skin.h"
+#include "ui/message_box_style.h"
+#include "ui/style_lookup.h"
 
 namespace ui {
 namespace {
@@ -24,6 +25,18 @@ int StartupShowCommand()
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     return (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+}
+
+// An elevated process gets no broadcasts from the unelevated shell unless
+// it lets them through; without it the icon would be lost for good when
+// the taskbar restarts.
+void AllowFromUnelevatedShell(UINT message)
+{
+    using ChangeWindowMessageFilterFn = BOOL WINAPI(UINT, DWORD);
+    constexpr DWORD kMessageFilterAdd = 1;
+    if (auto* allow = platform::SystemFunction<ChangeWindowMessageFilterFn>(L"user32.dll",
+                                                                            "ChangeWindowMessageFilter"))
+        allow(message, kMessageFilterAdd);
 }
 
 // Every other window of the program is disabled while an error box is open,
@@ -78,12 +91,13 @@ Application::Application()
     theApplication = this;
     const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
+    AllowFromUnelevatedShell(taskbarCreated_);
     WindowParams params{L"TApplication"};
     params.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     params.exStyle = WS_EX_TOOLWINDOW;
     params.x = GetSystemMetrics(SM_CXSCREEN) / 2;
     params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    window_.Reset(CreateTargetWindow(params, *this));
+    CreateOwn(params);
     HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
     DeleteMenu(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND);
     DeleteMenu(systemMenu, SC_SIZE, MF_BYCOMMAND);
@@ -94,7 +108,6 @@ Application::~Application()
 {
     mainForm_.reset();
     com_.reset();
-    DetachTarget(Handle());
     theApplication = nullptr;
 }
 
@@ -109,12 +122,25 @@ void Application::InitializeCom()
     com_.emplace();
 }
 
+void Application::ApplyStyle(std::u16string_view name)
+{
+    style_ = FindStyle(name, true);
+}
+
 void Application::AdoptMainForm(std::unique_ptr<Form> form)
 {
     mainForm_ = std::move(form);
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
-    if (HICON icon = mainForm_->Icon())
-        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void Application::AddClient(AppWindowClient& client)
+{
+    clients_.push_back(&client);
+}
+
+void Application::RemoveClient(AppWindowClient& client) noexcept
+{
+    clients_.erase(std::remove(clients_.begin(), clients_.end(), &client), clients_.end());
 }
 
 void Application::Run()
@@ -208,7 +234,7 @@ void Application::ShowException(std::u16string_view message)
         SendMessageW(capture, WM_CANCELMODE, 0, 0);
     {
         const OtherWindowsDisabled disabled(owner);
-        const StyledMessageBox styled(CurrentStyle());
+        const StyledMessageBox styled(style_);
         MessageBoxW(owner, platform::Wide(text), platform::Wide(title_), MB_OK | MB_ICONSTOP);
     }
     if (active && IsWindow(active))
@@ -231,16 +257,24 @@ void Application::MainFormHidden()
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT Application::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Application::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A client may go while a message is handled, as the icon does at exit.
+    const std::vector<AppWindowClient*> clients = clients_;
+    for (AppWindowClient* client : clients) {
+        if (std::find(clients_.begin(), clients_.end(), client) == clients_.end())
+            continue;
+        if (const std::optional<LRESULT> answer = client->OnAppMessage(message, wParam, lParam))
+            return *answer;
+    }
     if (message == taskbarCreated_ || message == WM_SETTINGCHANGE) {
         if (OnSettingsChange)
             OnSettingsChange(nullptr);
-        return message == WM_SETTINGCHANGE ? 0 : DefWindowProcW(window, message, wParam, lParam);
+        return message == WM_SETTINGCHANGE ? 0 : Default(message, wParam, lParam);
     }
     switch (message) {
     case WM_SYSCOMMAND:
-        return SystemCommand(window, wParam, lParam);
+        return SystemCommand(wParam, lParam);
     case WM_CLOSE:
         if (mainForm_)
             mainForm_->Close();
@@ -250,13 +284,13 @@ LRESULT Application::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
             SetFocus(mainForm_->Handle());
         return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return Default(message, wParam, lParam);
     }
 }
 
-LRESULT Application::SystemCommand(HWND window, WPARAM command, LPARAM lParam)
+LRESULT Application::SystemCommand(WPARAM command, LPARAM lParam)
 {
-    const LRESULT result = DefWindowProcW(window, WM_SYSCOMMAND, command, lParam);
+    const LRESULT result = Default(WM_SYSCOMMAND, command, lParam);
     if ((command & 0xFFF0) == SC_RESTORE && mainForm_) {
         if (!mainFormShown_) {
             mainFormShown_ = true;

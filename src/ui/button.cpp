@@ -1,14 +1,38 @@
 #include "ui/button.h"
 
-#include "ui/button_skin.h"
+#include <cwchar>
+#include <string_view>
+
+#include "platform/dpi.h"
+#include "ui/container.h"
+#include "ui/gdi.h"
+#include "ui/style_paint.h"
+#include "ui/window_text.h"
 
 namespace ui {
+namespace {
+
+// The focused button is the one Enter presses, as in dialogs: it shows as
+// the default button, and with its focus cue when the keyboard is in use.
+std::string_view StateName(UINT state, bool hot)
+{
+    if (state & ODS_DISABLED)
+        return "disabled";
+    if (state & ODS_SELECTED)
+        return "pressed";
+    if (hot)
+        return "hot";
+    if (state & ODS_FOCUS)
+        return (state & ODS_NOFOCUSRECT) ? "default" : "focused";
+    return "normal";
+}
+
+}  // namespace
 
 void Button::Create(Container& parent, int id, const Bounds& bounds, const std::u16string& caption)
 {
-    CreateChild(parent, {L"Button", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, caption, id}, bounds);
-    if (Style())
-        SkinButton(Handle(), *Style());
+    const DWORD kind = parent.Style() ? BS_OWNERDRAW : BS_PUSHBUTTON;
+    CreateChild(parent, {L"Button", WS_VISIBLE | WS_TABSTOP | kind, 0, caption, id}, bounds);
 }
 
 void Button::Click()
@@ -21,6 +45,61 @@ void Button::OnCommand(WORD code)
 {
     if (code == BN_CLICKED)
         Click();
+}
+
+LRESULT Button::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (Style() && mouse_.Update(Handle(), message))
+        InvalidateRect(Handle(), nullptr, FALSE);
+    return Default(message, wParam, lParam);
+}
+
+void Button::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    DrawStyledPushButton(item, *Style(), mouse_.Over());
+}
+
+void DrawStyledPushButton(const DRAWITEMSTRUCT& item, const core::StyleData& style, bool hot)
+{
+    HWND window = item.hwndItem;
+    const RECT& client = item.rcItem;
+    const BufferedDC dc(item.hDC, client.right, client.bottom);
+    // The corners show the parent's background, as its WM_CTLCOLORBTN gives it.
+    auto* behind = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(window), WM_CTLCOLORBTN,
+                                                         reinterpret_cast<WPARAM>(static_cast<HDC>(dc)),
+                                                         reinterpret_cast<LPARAM>(window)));
+    FillRect(dc, &client, behind ? behind : GetSysColorBrush(COLOR_BTNFACE));
+
+    const int dpi = platform::DpiForWindow(window);
+    const std::string_view state = StateName(item.itemState, hot);
+    paint::DrawPlate(dc, client,
+                     {style.GradientOf(paint::StateKey("button", state, "background")),
+                      style.ColourOf(paint::StateKey("button", state, "border")),
+                      paint::Scaled(style, "button.corner-radius", dpi),
+                      paint::Scaled(style, "button.border-width", dpi)});
+    RECT text = client;
+    if (state == "pressed")
+        OffsetRect(&text, 1, 1);
+    // The access key's underline shows as the keyboard cues say.
+    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    paint::Text(dc, WindowText(window), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | prefix,
+                style.ColourOf(paint::StateKey("button", state, "text")),
+                reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = client;
+        const int inset = platform::ScaleForDpi(3, dpi);
+        InflateRect(&focus, -inset, -inset);
+        paint::FocusRect(dc, focus, style.ColourOf("focus.rectangle"));
+    }
+}
+
+bool IsPushButton(HWND window)
+{
+    wchar_t name[8] = {};
+    if (!window || !GetClassNameW(window, name, 8) || _wcsicmp(name, L"Button") != 0)
+        return false;
+    const LONG kind = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
+    return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW;
 }
 
 }  // namespace ui

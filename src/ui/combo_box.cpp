@@ -2,55 +2,284 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/dpi.h"
-#include "ui/combo_box_skin.h"
-#include "ui/current_style.h"
+#include "ui/container.h"
+#include "ui/gdi.h"
+#include "ui/non_client.h"
+#include "ui/scroll_bar.h"
 #include "ui/style_paint.h"
 
 namespace ui {
+namespace {
+
+COMBOBOXINFO InfoOf(HWND window)
+{
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    SendMessageW(window, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+POINT ClientToScreenPoint(HWND window, LPARAM clientPoint)
+{
+    POINT at = {static_cast<short>(LOWORD(clientPoint)), static_cast<short>(HIWORD(clientPoint))};
+    ClientToScreen(window, &at);
+    return at;
+}
+
+}  // namespace
+
+// The open list in the style: its border and the style's scroll bar in its
+// non-client area. While it is open the list holds the mouse capture, so
+// presses on the bar come to it as presses outside its client area.
+class ComboBox::OpenList : public Window, private StyledScrollBar::Owner {
+public:
+    OpenList(HWND list, const core::StyleData& style) : style_(style), bar_(list, *this, style)
+    {
+        Attach(list, Ownership::Borrowed);
+        SetWindowPos(list, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        ++depth_;
+        const LRESULT result = Decode(message, wParam, lParam);
+        // The list scrolls by itself as the selection moves.
+        if (depth_ == 1 && message != WM_NCDESTROY)
+            bar_.Refresh();
+        --depth_;
+        return result;
+    }
+
+private:
+    LRESULT Decode(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case WM_NCCALCSIZE: {
+            const LRESULT result = Default(message, wParam, lParam);
+            auto& client = *reinterpret_cast<RECT*>(lParam);
+            client.right = std::max(client.left, client.right - bar_.Width());
+            return result;
+        }
+        case WM_NCPAINT:
+            PaintFrame();
+            return 0;
+        case WM_NCHITTEST:
+            if (bar_.Contains(ScreenPoint(lParam)))
+                return HTVSCROLL;
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const POINT at = ClientToScreenPoint(Handle(), lParam);
+            if (!bar_.Contains(at))
+                break;
+            bar_.Press(at);
+            return 0;
+        }
+        case WM_MOUSEMOVE: {
+            const POINT at = ClientToScreenPoint(Handle(), lParam);
+            if (bar_.Contains(at))
+                bar_.TrackMouse(at);
+            else
+                bar_.MouseLeft();
+            break;
+        }
+        case WM_MOUSEWHEEL:
+            bar_.Wheel(static_cast<short>(HIWORD(wParam)));
+            return 0;
+        default:
+            break;
+        }
+        return Default(message, wParam, lParam);
+    }
+
+    void PaintFrame()
+    {
+        RECT outer;
+        GetWindowRect(Handle(), &outer);
+        const WindowDC dc(Handle(), true);
+        paint::Outline(dc, {0, 0, outer.right - outer.left, outer.bottom - outer.top},
+                       style_.ColourOf("combo.list.border"));
+        bar_.Paint(dc);
+    }
+
+    ScrollState CurrentScroll() const override
+    {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        const auto itemHeight = std::max<LRESULT>(1, SendMessageW(Handle(), LB_GETITEMHEIGHT, 0, 0));
+        return {static_cast<int>(SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0)),
+                static_cast<int>(client.bottom / itemHeight),
+                static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0))};
+    }
+
+    void ScrollTo(int first) override
+    {
+        const ScrollState now = CurrentScroll();
+        SendMessageW(Handle(), LB_SETTOPINDEX, std::clamp(first, 0, std::max(0, now.total - now.visible)), 0);
+    }
+
+    RECT BarRect() const override
+    {
+        const RECT client = ClientInWindow(Handle());
+        return {client.right, client.top, client.right + bar_.Width(), client.bottom};
+    }
+
+    const core::StyleData& style_;
+    StyledScrollBar bar_;
+    int depth_ = 0;
+};
+
+ComboBox::ComboBox() = default;
+ComboBox::~ComboBox() = default;
 
 void ComboBox::Create(Container& parent, int id, const Bounds& bounds,
                       std::initializer_list<const char16_t*> items, int dropDownCount)
 {
-    // Styled, the list's items are drawn by the program; the edit part stays the system's.
-    const DWORD ownerDrawn = CurrentStyle() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0;
-    CreateChild(parent,
-                {L"ComboBox", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL | ownerDrawn, 0,
-                 u"", id},
+    dropDownCount_ = dropDownCount;
+    // In a style the list's items are the program's to draw, and its scroll
+    // bar is the style's: the system gives it none.
+    const DWORD look = parent.Style() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : WS_VSCROLL;
+    CreateChild(parent, {L"ComboBox", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | look, 0, u"", id},
                 bounds);
-    if (Style())
-        SkinComboBox(Handle(), *Style());
     for (const char16_t* item : items)
         SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    SendMessageW(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount), 0);
+    listWindow_ = InfoOf(Handle()).hwndList;
+    if (Style() && listWindow_)
+        list_ = std::make_unique<OpenList>(listWindow_, *Style());
+    SizeList();
 }
 
-bool ComboBox::OnDrawItem(const DRAWITEMSTRUCT& item)
+void ComboBox::SizeList()
 {
-    if (!Style())
-        return false;
-    const core::StyleData& style = *Style();
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    paint::Fill(item.hDC, item.rcItem, style.ColourOf(selected ? "combo.list.selection" : "combo.list.background"));
-    if (item.itemID == static_cast<UINT>(-1))
-        return true;
-    const auto length = SendMessageW(Handle(), CB_GETLBTEXTLEN, item.itemID, 0);
-    std::u16string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, u'\0');
-    SendMessageW(Handle(), CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    RECT area = item.rcItem;
-    area.left += platform::ScaleForDpi(2, Dpi());
-    paint::Text(item.hDC, text, area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                style.ColourOf(selected ? "combo.list.selection-text" : "combo.list.text"),
-                reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
-    if (item.itemState & ODS_FOCUS)
-        paint::FocusRect(item.hDC, item.rcItem, style.ColourOf("focus.rectangle"));
-    return true;
+    HWND combo = Handle();
+    if (Style()) {
+        // Owner-drawn items are as high as the system's would be: one line of the font.
+        const WindowDC dc(combo);
+        const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        SendMessageW(combo, CB_SETITEMHEIGHT, 0, metrics.tmHeight);
+    }
+    // Common controls 6 count the open list's items; before them the list
+    // is as high as the box's window is made.
+    SendMessageW(combo, CB_SETMINVISIBLE, static_cast<WPARAM>(dropDownCount_), 0);
+    RECT closed;
+    GetWindowRect(combo, &closed);
+    const auto itemHeight = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    const int listBorders = 2 * GetSystemMetrics(SM_CYBORDER);
+    SetWindowPos(combo, nullptr, 0, 0, closed.right - closed.left,
+                 closed.bottom - closed.top + dropDownCount_ * itemHeight + listBorders,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::SetItemIndex(int index)
 {
     SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool ComboBox::Owns(HWND window) const noexcept
+{
+    return Control::Owns(window) || (window && window == listWindow_);
+}
+
+void ComboBox::OnCommand(WORD code)
+{
+    // The frame shows the focus and the button whether the list is open.
+    if (Style() && (code == CBN_SETFOCUS || code == CBN_KILLFOCUS || code == CBN_DROPDOWN || code == CBN_CLOSEUP))
+        InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+ControlColours ComboBox::StyledColours(UINT ctlColorMessage) const
+{
+    if (ctlColorMessage == WM_CTLCOLORLISTBOX)
+        return {Style()->ColourOf("combo.list.background"), Style()->ColourOf("combo.list.text")};
+    return {Style()->ColourOf("combo.edit.background"), Style()->ColourOf("combo.edit.text")};
+}
+
+LRESULT ComboBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!Style())
+        return Default(message, wParam, lParam);
+    if (mouse_.Update(Handle(), message))
+        InvalidateRect(Handle(), nullptr, FALSE);
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        return Default(message, wParam, lParam);
+    }
+}
+
+void ComboBox::Paint()
+{
+    HWND combo = Handle();
+    const PaintScope target(combo);
+    RECT client;
+    GetClientRect(combo, &client);
+    const COMBOBOXINFO info = InfoOf(combo);
+    // The edit part draws itself; the picture goes round it.
+    if (info.hwndItem) {
+        RECT edit;
+        GetWindowRect(info.hwndItem, &edit);
+        MapWindowPoints(nullptr, combo, reinterpret_cast<POINT*>(&edit), 2);
+        ExcludeClipRect(target, edit.left, edit.top, edit.right, edit.bottom);
+    }
+    const BufferedDC dc(target, client.right, client.bottom);
+    const core::StyleData& style = *Style();
+    const int dpi = Dpi();
+    const bool focused = info.hwndItem && GetFocus() == info.hwndItem;
+    const bool dropped = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    paint::Fill(dc, client, Parent()->Background());
+    const int radius = paint::Scaled(style, "combo.corner-radius", dpi);
+    const core::Gradient well = {style.ColourOf("combo.edit.background"), style.ColourOf("combo.edit.background")};
+    paint::DrawPlate(dc, client,
+                     {well, style.ColourOf(focused || dropped ? "combo.focused.border" : "combo.border"), radius, 1});
+    const std::string_view state = dropped ? "pressed" : mouse_.Over() ? "hot" : "normal";
+    RECT button = info.rcButton;
+    button.top = client.top + 1;
+    button.bottom = client.bottom - 1;
+    button.right = client.right - 1;
+    {
+        const SavedDC saved(dc);
+        IntersectClipRect(dc, button.left, button.top, button.right, button.bottom);
+        RECT plate = button;
+        plate.left -= radius + 1;
+        paint::DrawPlate(dc, plate,
+                         {style.GradientOf(paint::StateKey("combo.button", state, "background")),
+                          style.ColourOf("combo.border"), radius, 0});
+    }
+    paint::Fill(dc, {button.left, button.top, button.left + 1, button.bottom}, style.ColourOf("combo.border"));
+    paint::Arrow(dc, button, paint::Scaled(style, "combo.arrow-size", dpi), paint::ArrowDirection::Down,
+                 style.ColourOf(paint::StateKey("combo.button", state, "arrow")));
+}
+
+void ComboBox::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    const core::StyleData& style = *Style();
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    paint::Fill(item.hDC, item.rcItem, style.ColourOf(selected ? "combo.list.selection" : "combo.list.background"));
+    if (item.itemID == static_cast<UINT>(-1))
+        return;
+    const auto length = std::max<LRESULT>(0, SendMessageW(Handle(), CB_GETLBTEXTLEN, item.itemID, 0));
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    SendMessageW(Handle(), CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    RECT area = item.rcItem;
+    area.left += platform::ScaleForDpi(2, Dpi());
+    paint::Text(item.hDC, text, area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+                style.ColourOf(selected ? "combo.list.selection-text" : "combo.list.text"),
+                reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
+        paint::FocusRect(item.hDC, item.rcItem, style.ColourOf("focus.rectangle"));
 }
 
 }  // namespace ui

@@ -1,12 +1,13 @@
 #include "ui/container.h"
 
 #include "platform/dpi.h"
+#include "ui/gdi.h"
 
 namespace ui {
 
-Container::~Container()
+HFONT Container::Font() const noexcept
 {
-    DetachTarget(Handle());
+    return Parent() ? Parent()->Font() : nullptr;
 }
 
 int Container::Dpi() const noexcept
@@ -14,30 +15,14 @@ int Container::Dpi() const noexcept
     return Parent() ? Parent()->Dpi() : platform::kDesignDpi;
 }
 
-HFONT Container::Font() const noexcept
-{
-    return Parent() ? Parent()->Font() : nullptr;
-}
-
 void Container::AddChild(Control& child)
 {
     children_.push_back(&child);
 }
 
-void Container::CreateContainer(Container& owner, HWND parentWindow, const wchar_t* className, DWORD style,
-                                const Bounds& bounds, int id)
+core::Colour Container::Background() const
 {
-    const int dpi = owner.Dpi();
-    WindowParams params{className};
-    params.style = style | WS_CHILD | WS_CLIPSIBLINGS;
-    params.exStyle = WS_EX_CONTROLPARENT;
-    params.x = platform::ScaleForDpi(bounds.left, dpi);
-    params.y = platform::ScaleForDpi(bounds.top, dpi);
-    params.width = platform::ScaleForDpi(bounds.width, dpi);
-    params.height = platform::ScaleForDpi(bounds.height, dpi);
-    params.parent = parentWindow;
-    params.id = id;
-    Adopt(&owner, CreateTargetWindow(params, *this), bounds);
+    return Style()->ColourOf(BackgroundKey());
 }
 
 void Container::Realign()
@@ -69,11 +54,9 @@ void Container::RescaleChildren()
     }
     Realign();
     for (Control* child : children_) {
-        if (child->Handle() && child->TakesParentFont())
+        if (child->TakesParentFont())
             SendMessageW(child->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
         child->OnDpiChanged();
-        if (auto* container = dynamic_cast<Container*>(child))
-            container->RescaleChildren();
     }
 }
 
@@ -86,90 +69,100 @@ void Container::CollectTabStops(std::vector<HWND>& stops) const
         child->CollectTabStops(stops);
 }
 
-LRESULT Container::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+Control* Container::ChildOwning(HWND window) const noexcept
+{
+    for (Control* child : children_) {
+        if (child->Owns(window))
+            return child;
+    }
+    return nullptr;
+}
+
+LRESULT Container::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        return ReflectCommand(wParam, lParam);
-    case WM_NOTIFY:
-        return ReflectNotify(lParam);
+        if (Control* child = ChildOwning(reinterpret_cast<HWND>(lParam)))
+            child->OnCommand(HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        Control* child = ChildOwning(header.hwndFrom);
+        return child ? child->OnNotify(header) : 0;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (Control* child = ChildOwning(item.hwndItem)) {
+            child->DrawItem(item);
+            return TRUE;
+        }
+        break;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-        if (Style())
-            return StyledControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
-            return ControlColor(reinterpret_cast<HDC>(wParam));
-        break;
+        return ControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
-        if (!Style())
-            break;
-        EraseStyled(window, reinterpret_cast<HDC>(wParam));
+        EraseBackground(reinterpret_cast<HDC>(wParam));
         return 1;
-    case WM_DRAWITEM:
-        return ReflectDrawItem(window, wParam, lParam);
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_SIZE:
+        Realign();
+        return 0;
     case WM_SETCURSOR:
         if (SetChildCursor(reinterpret_cast<HWND>(wParam)))
             return TRUE;
         break;
-    case WM_SIZE:
-        Realign();
-        return 0;
-    case WM_PAINT:
-        OnPaint(window);
-        return 0;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
-void Container::OnPaint(HWND window)
+LRESULT Container::ControlColour(UINT message, HDC dc, HWND window)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    if (!Style()) {
+        // Edits and lists keep the system's window colour; labels and
+        // buttons stand on the face colour the whole window has.
+        if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX)
+            return Default(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    const Control* child = ChildOwning(window);
+    const ControlColours colours = child ? child->StyledColours(message)
+                                         : ControlColours{Background(), Style()->ColourOf("window.text")};
+    SetBkColor(dc, paint::Rgb(colours.background));
+    SetTextColor(dc, paint::Rgb(colours.text));
+    return reinterpret_cast<LRESULT>(brushes_.Get(colours.background));
+}
+
+void Container::OnPaint()
+{
+    const PaintScope dc(Handle());
     RECT client;
-    GetClientRect(window, &client);
+    GetClientRect(Handle(), &client);
     Paint(dc, client);
-    EndPaint(window, &paint);
 }
 
-LRESULT Container::ReflectCommand(WPARAM wParam, LPARAM lParam)
+void Container::EraseBackground(HDC dc)
 {
-    if (Control* child = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
-        child->OnCommand(HIWORD(wParam));
-    return 0;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (Style())
+        paint::Fill(dc, client, Background());
+    else
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT Container::ReflectNotify(LPARAM lParam)
+bool Container::SetChildCursor(HWND window) const
 {
-    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-    if (Control* child = Control::FromHandle(header.hwndFrom))
-        return child->OnNotify(header);
-    return 0;
-}
-
-LRESULT Container::ReflectDrawItem(HWND window, WPARAM wParam, LPARAM lParam)
-{
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    Control* child = item.CtlType == ODT_MENU ? nullptr : Control::FromHandle(item.hwndItem);
-    if (child && child->OnDrawItem(item))
-        return TRUE;
-    return DefWindowProcW(window, WM_DRAWITEM, wParam, lParam);
-}
-
-LRESULT Container::ControlColor(HDC dc)
-{
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-bool Container::SetChildCursor(HWND child)
-{
-    const Control* control = Control::FromHandle(child);
-    HCURSOR cursor = control ? control->Cursor() : nullptr;
+    const Control* child = ChildOwning(window);
+    HCURSOR cursor = child ? child->Cursor() : nullptr;
     if (!cursor)
         return false;
     SetCursor(cursor);

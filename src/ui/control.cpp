@@ -1,22 +1,17 @@
 #include "ui/control.h"
 
+#include <uxtheme.h>
+
 #include "platform/dpi.h"
 #include "platform/wide.h"
 #include "ui/container.h"
-#include "ui/current_style.h"
 #include "ui/window_text.h"
 
 namespace ui {
 
-Control::~Control()
+int Control::Dpi() const noexcept
 {
-    if (handle_)
-        SetWindowLongPtrW(handle_.Get(), GWLP_USERDATA, 0);
-}
-
-Control* Control::FromHandle(HWND window) noexcept
-{
-    return window ? reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+    return parent_ ? parent_->Dpi() : platform::kDesignDpi;
 }
 
 std::u16string Control::Text() const
@@ -36,9 +31,15 @@ void Control::SetAlign(Align align)
         parent_->Realign();
 }
 
-int Control::Dpi() const noexcept
+ControlColours Control::StyledColours(UINT) const
 {
-    return parent_ ? parent_->Dpi() : platform::kDesignDpi;
+    return {parent_ ? parent_->Background() : style_->ColourOf("window.background"),
+            style_->ColourOf("window.text")};
+}
+
+bool Control::Owns(HWND window) const noexcept
+{
+    return window && (window == Handle() || IsChild(Handle(), window));
 }
 
 void Control::CollectTabStops(std::vector<HWND>& stops) const
@@ -62,29 +63,53 @@ void Control::PlaceAt(const RECT& rect)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Control::CreateChild(Container& parent, const Creation& creation, const Bounds& bounds)
+void Control::JoinParent(Container& parent, const Bounds& bounds)
 {
-    const int dpi = parent.Dpi();
-    HWND window = CreateWindowExW(
-        creation.exStyle, creation.className, platform::Wide(creation.text), creation.style | WS_CHILD | WS_CLIPSIBLINGS,
-        platform::ScaleForDpi(bounds.left, dpi), platform::ScaleForDpi(bounds.top, dpi),
-        platform::ScaleForDpi(bounds.width, dpi), platform::ScaleForDpi(bounds.height, dpi), parent.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr), nullptr);
-    Adopt(&parent, window, bounds);
+    parent_ = &parent;
+    style_ = parent.Style();
+    bounds_ = bounds;
 }
 
-void Control::Adopt(Container* parent, HWND window, const Bounds& bounds)
+void Control::Joined()
 {
-    handle_.Reset(window);
-    style_ = CurrentStyle();
-    parent_ = parent;
-    bounds_ = bounds;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (parent) {
-        parent->AddChild(*this);
-        if (parentFont_)
-            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(parent->Font()), FALSE);
-    }
+    parent_->AddChild(*this);
+    if (parentFont_)
+        SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
+}
+
+void Control::CreateChild(Container& parent, const Creation& creation, const Bounds& bounds)
+{
+    JoinParent(parent, bounds);
+    const int dpi = parent.Dpi();
+    HWND window = CreateWindowExW(
+        creation.exStyle, creation.className, platform::Wide(creation.text),
+        creation.style | WS_CHILD | WS_CLIPSIBLINGS, platform::ScaleForDpi(bounds.left, dpi),
+        platform::ScaleForDpi(bounds.top, dpi), platform::ScaleForDpi(bounds.width, dpi),
+        platform::ScaleForDpi(bounds.height, dpi), parent.Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr), nullptr);
+    Attach(window);
+    // A name no visual style has a section for turns them off.
+    if (style_)
+        SetWindowTheme(window, L" ", L" ");
+    Joined();
+}
+
+void Control::CreateOwnChild(Container& parent, HWND parentWindow, const Creation& creation, const Bounds& bounds)
+{
+    JoinParent(parent, bounds);
+    const int dpi = parent.Dpi();
+    WindowParams params{creation.className};
+    params.style = creation.style | WS_CHILD | WS_CLIPSIBLINGS;
+    params.exStyle = creation.exStyle;
+    params.text = platform::Wide(creation.text);
+    params.x = platform::ScaleForDpi(bounds.left, dpi);
+    params.y = platform::ScaleForDpi(bounds.top, dpi);
+    params.width = platform::ScaleForDpi(bounds.width, dpi);
+    params.height = platform::ScaleForDpi(bounds.height, dpi);
+    params.parent = parentWindow;
+    params.id = creation.id;
+    CreateOwn(params);
+    Joined();
 }
 
 }  // namespace ui

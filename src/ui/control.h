@@ -1,7 +1,8 @@
 #pragma once
 // The base of every control: a child window placed by its bounds at 96
-// pixels per inch, found again from its handle, told of the parent's
-// WM_COMMAND and WM_NOTIFY that concern it.
+// pixels per inch, drawn in the style its parent gave it when it was made
+// (or the system's look without one), told of the parent's WM_COMMAND,
+// WM_NOTIFY and WM_DRAWITEM that concern it.
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@
 
 #include "core/style_data.h"
 #include "ui/object.h"
-#include "ui/window_handle.h"
+#include "ui/window.h"
 
 namespace ui {
 
@@ -23,19 +24,22 @@ struct Bounds {
 // Custom: placed by another control, as a page is by its page control.
 enum class Align { None, Top, Bottom, Client, Custom };
 
-class Control : public Object {
+// What a control that the system draws is drawn in, while a style is in
+// force: the answer to its WM_CTLCOLOR* message.
+struct ControlColours {
+    core::Colour background;
+    core::Colour text;
+};
+
+class Control : public Object, public Window {
 public:
-    ~Control() override;
-
-    HWND Handle() const noexcept { return handle_.Get(); }
-    static Control* FromHandle(HWND window) noexcept;
-
     Container* Parent() const noexcept { return parent_; }
     const Bounds& DesignBounds() const noexcept { return bounds_; }
     Align GetAlign() const noexcept { return align_; }
     bool TakesParentFont() const noexcept { return parentFont_; }
-    // The style in force when the control was made, or null for the system's look.
+    // The style the control is drawn in, or null for the system's look.
     const core::StyleData* Style() const noexcept { return style_; }
+    int Dpi() const noexcept;
 
     std::u16string Text() const;
     void SetText(const std::u16string& text);
@@ -45,11 +49,16 @@ public:
     // Places it at an exact rectangle in device pixels (aligned controls).
     void PlaceAt(const RECT& rect);
 
-    // Reflected from the parent.
+    // Told by the parent.
     virtual void OnCommand(WORD) {}
     virtual LRESULT OnNotify(const NMHDR&) { return 0; }
-    // An owner-drawn control draws itself; false leaves it to the system.
-    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+    virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+    // The colours of a part the system draws, asked by its WM_CTLCOLOR*
+    // message while a style is in force.
+    virtual ControlColours StyledColours(UINT ctlColorMessage) const;
+    // Whether the window is the control or one of its parts, such as the
+    // edit and the list of a drop-down list.
+    virtual bool Owns(HWND window) const noexcept;
     // The mouse pointer over the control, or null for the class's own.
     virtual HCURSOR Cursor() const { return nullptr; }
     virtual void OnDpiChanged() {}
@@ -69,17 +78,24 @@ protected:
 
     Control() = default;
 
-    // Creates a window of a system class as a child of the parent.
+    // A window of a system class as a child of the parent. While a style
+    // is in force the system's visual styles are off for it: the style
+    // draws it.
     void CreateChild(Container& parent, const Creation& creation, const Bounds& bounds);
-    // Adopts a window that the derived class created itself.
-    void Adopt(Container* parent, HWND window, const Bounds& bounds);
+    // A window of a class of the toolkit's own. Its window's parent may be
+    // another control than the container it belongs to, as a page's is.
+    void CreateOwnChild(Container& parent, HWND parentWindow, const Creation& creation, const Bounds& bounds);
 
     // Aligned controls are placed by the parent at once and whenever it resizes.
     void SetAlign(Align align);
     void SetTakesParentFont(bool takes) noexcept { parentFont_ = takes; }
-    int Dpi() const noexcept;
+    // The top-level window's style, which it gets from the application.
+    void SetOwnStyle(const core::StyleData* style) noexcept { style_ = style; }
+
 private:
-    WindowHandle handle_;
+    void JoinParent(Container& parent, const Bounds& bounds);
+    void Joined();
+
     Container* parent_ = nullptr;
     Bounds bounds_;
     Align align_ = Align::None;

@@ -3,26 +3,32 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/desktop_composition.h"
 #include "platform/dpi.h"
-#include "platform/system_metrics.h"
 #include "platform/wide.h"
 #include "ui/application.h"
-#include "ui/frame_skin.h"
+#include "ui/button.h"
+#include "ui/non_client.h"
 
 namespace ui {
 namespace {
 
 // Sent by Windows 8.1 and later, whose headers the Vista build does not see.
 constexpr UINT kDpiChangedMessage = 0x02E0;
+// With visual styles the theme engine asks the window's own procedure to
+// draw the caption and the frame with these; the style draws them instead.
+constexpr UINT kThemeDrawsCaption = 0x00AE;
+constexpr UINT kThemeDrawsFrame = 0x00AF;
 
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
 
 }  // namespace
 
-Form::Form(const FormLayout& layout)
+Form::Form(const FormLayout& layout, const core::StyleData* style)
     : layout_(layout), dpi_(platform::DpiForPoint(layout.designPosition))
 {
+    SetOwnStyle(style);
     MakeFont();
     WindowParams params{layout.className};
     params.style = kFormStyle;
@@ -30,23 +36,20 @@ Form::Form(const FormLayout& layout)
     params.text = platform::Wide(layout_.caption);
     params.x = layout.designPosition.x;
     params.y = layout.designPosition.y;
+    // Room for the frame, which is measured once the window is there.
+    params.width = platform::ScaleForDpi(layout.clientWidth, dpi_);
+    params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
     params.parent = App().Handle();
-    HWND window = CreateTargetWindow(params, *this);
-    Adopt(nullptr, window, {layout.designPosition.x, layout.designPosition.y, layout.clientWidth,
-                            layout.clientHeight});
-    if (Style())
-        SkinFrame(window, *Style());
-    const int windowDpi = platform::DpiForWindow(window);
+    CreateOwn(params);
+    if (style)
+        frame_.emplace(Handle(), *style);
+    platform::SetCompositorDrawsFrame(Handle(), !style);
+    const int windowDpi = platform::DpiForWindow(Handle());
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;
         MakeFont();
     }
     ApplyOuterSize();
-}
-
-Form::~Form()
-{
-    DetachTarget(Handle());
 }
 
 void Form::MakeFont()
@@ -56,38 +59,42 @@ void Form::MakeFont()
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, layout_.fontFace));
 }
 
+// The client area is the layout's, scaled, inside the frame the window
+// really has: a monitor of another scale than the system's may give a frame
+// thicker or thinner than its scale would. The size limits make room for it.
 void Form::ApplyOuterSize()
 {
-    RECT outer = {0, 0, platform::ScaleForDpi(layout_.clientWidth, dpi_),
-                  platform::ScaleForDpi(layout_.clientHeight, dpi_)};
-    platform::AdjustWindowRectForDpi(outer, kFormStyle, kFormExStyle, dpi_);
-    MINMAXINFO limits = {};
-    LimitSize(limits);
-    const int width = std::clamp<int>(outer.right - outer.left, limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x);
-    const int height = std::clamp<int>(outer.bottom - outer.top, limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y);
-    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer, client;
+    GetWindowRect(Handle(), &outer);
+    GetClientRect(Handle(), &client);
+    const SIZE frame = {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    const SIZE size = {platform::ScaleForDpi(layout_.clientWidth, dpi_) + frame.cx,
+                       platform::ScaleForDpi(layout_.clientHeight, dpi_) + frame.cy};
+    minSize_ = {std::min<LONG>(platform::ScaleForDpi(layout_.minSize.cx, dpi_), size.cx),
+                std::min<LONG>(platform::ScaleForDpi(layout_.minSize.cy, dpi_), size.cy)};
+    maxSize_ = {std::max<LONG>(platform::ScaleForDpi(layout_.maxSize.cx, dpi_), size.cx),
+                std::max<LONG>(platform::ScaleForDpi(layout_.maxSize.cy, dpi_), size.cy)};
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::LimitSize(MINMAXINFO& limits) const
-{
-    limits.ptMinTrackSize = {platform::ScaleForDpi(layout_.minSize.cx, dpi_),
-                             platform::ScaleForDpi(layout_.minSize.cy, dpi_)};
-    limits.ptMaxTrackSize = {platform::ScaleForDpi(layout_.maxSize.cx, dpi_),
-                             platform::ScaleForDpi(layout_.maxSize.cy, dpi_)};
-    limits.ptMaxSize = limits.ptMaxTrackSize;
-}
-
-void Form::SetIcon(HICON big, HICON small)
+void Form::SetIcons(HICON big, HICON small)
 {
     icon_ = big;
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    for (HWND window : {Handle(), GetWindow(Handle(), GW_OWNER)}) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
 }
 
-void Form::Created()
+void Form::Build(const std::function<void()>& steps)
 {
-    if (OnCreate)
-        OnCreate(this);
+    try {
+        steps();
+        if (OnCreate)
+            OnCreate(this);
+    } catch (...) {
+        App().HandleException();
+    }
 }
 
 void Form::PlaceOnFirstShow()
@@ -138,6 +145,8 @@ void Form::SelectNext(bool forward)
         index = stops.size() - 1;
     }
     HWND next = stops[index];
+    // The keyboard is in use: the focus cues show from now on, as in dialogs.
+    SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     SetFocus(next);
     // As in dialogs, a text field reached by Tab has its text selected.
     if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
@@ -165,33 +174,115 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
     const UniqueFont previousFont = std::move(font_);
     MakeFont();
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ApplyOuterSize();
     RescaleChildren();
     DpiChanged();
-    InvalidateRect(Handle(), nullptr, TRUE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The focused push button is the one Enter presses.
+LRESULT Form::DefaultButton() const
+{
+    HWND focus = GetFocus();
+    if (!IsChild(Handle(), focus) || !IsPushButton(focus))
+        return 0;
+    return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case kDpiChangedMessage:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_GETMINMAXINFO:
-        LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_GETMINMAXINFO: {
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+        limits.ptMinTrackSize = {minSize_.cx, minSize_.cy};
+        limits.ptMaxTrackSize = {maxSize_.cx, maxSize_.cy};
+        limits.ptMaxSize = limits.ptMaxTrackSize;
         return 0;
+    }
     case WM_SHOWWINDOW:
         // After a minimised start the notification area may show the window first.
         if (wParam)
             PlaceOnFirstShow();
-        return Container::HandleMessage(window, message, wParam, lParam);
+        break;
     case WM_CLOSE:
         Close();
         return 0;
+    case DM_GETDEFID:
+        return DefaultButton();
     default:
-        return Container::HandleMessage(window, message, wParam, lParam);
+        break;
     }
+    if (frame_) {
+        if (const std::optional<LRESULT> answer = FrameMessage(message, wParam, lParam))
+            return *answer;
+    }
+    return Container::OnMessage(message, wParam, lParam);
+}
+
+std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCPAINT:
+        frame_->Paint();
+        return 0;
+    case WM_NCACTIVATE:
+        frame_->SetActive(wParam != FALSE);
+        // -1: the system's procedure keeps the state and draws nothing.
+        return Default(message, wParam, -1);
+    case kThemeDrawsCaption:
+    case kThemeDrawsFrame:
+        return 0;
+    case WM_NCHITTEST:
+        return frame_->HitTest(ScreenPoint(lParam));
+    case WM_NCMOUSEMOVE:
+        frame_->SetCloseHot(wParam == HTCLOSE);
+        // Over the close box the system would light its own.
+        if (wParam == HTCLOSE)
+            return 0;
+        return std::nullopt;
+    case WM_NCMOUSELEAVE:
+        frame_->SetCloseHot(false);
+        return std::nullopt;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam != HTCLOSE)
+            return std::nullopt;
+        if (frame_->TrackCloseBox())
+            PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    case WM_NCLBUTTONUP:
+        if (wParam == HTCLOSE)
+            return 0;
+        return std::nullopt;
+    case WM_SETTEXT:
+    case WM_SETICON:
+        return DefaultWithoutCaption(message, wParam, lParam);
+    case WM_DWMCOMPOSITIONCHANGED:
+        // Composition switched back on asks for the policy again.
+        platform::SetCompositorDrawsFrame(Handle(), false);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+LRESULT Form::DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The system draws the caption at once on these. A window that may not
+    // redraw draws nothing; a hidden one must not be made visible by it.
+    const bool visible = IsWindowVisible(Handle()) != FALSE;
+    if (visible)
+        Default(WM_SETREDRAW, FALSE, 0);
+    const LRESULT result = Default(message, wParam, lParam);
+    if (visible) {
+        Default(WM_SETREDRAW, TRUE, 0);
+        frame_->Paint();
+    }
+    return result;
 }
 
 }  // namespace ui

@@ -1,11 +1,15 @@
 #pragma once
 // A top-level window owned by the application window: fixed single border,
-// a caption with the system menu, size limits, centred when first shown.
-// Closing it ends the program.
+// a caption with the system menu, its client area at the layout's size on
+// every monitor, centred when first shown. Closing it ends the program. In
+// a style it draws its own frame, with the compositor's off.
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/container.h"
+#include "ui/frame.h"
 #include "ui/gdi.h"
 
 namespace ui {
@@ -23,12 +27,12 @@ struct FormLayout {
 
 class Form : public Container {
 public:
-    ~Form() override;
-
     int Dpi() const noexcept override { return dpi_; }
     HFONT Font() const noexcept override { return font_.get(); }
 
-    void SetIcon(HICON big, HICON small);
+    // The window's icons, also set on the application window, whose
+    // taskbar button shows them. The caller keeps them until new ones are set.
+    void SetIcons(HICON big, HICON small);
     HICON Icon() const noexcept { return icon_; }
 
     // Shows the window for the first time, centred in the work area of its
@@ -41,33 +45,39 @@ public:
     NotifyEvent OnCreate;
     NotifyEvent OnDestroy;
 
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-
 protected:
-    explicit Form(const FormLayout& layout);
+    Form(const FormLayout& layout, const core::StyleData* style);
 
+    // Runs the steps that build the members, then OnCreate. An error in
+    // either is reported and what comes after it is skipped: the program
+    // goes on with the window as it stands.
+    void Build(const std::function<void()>& steps);
     // The window moved to a monitor of another scale; everything has been
     // scaled already when this runs.
     virtual void DpiChanged() {}
 
-    // Runs OnCreate once every member is built.
-    void Created();
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class Application;
     void DestroyingByApplication();
 
+    std::optional<LRESULT> FrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Lets the system handle a message on which it would draw its own caption.
+    LRESULT DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultButton() const;
     void MakeFont();
     void ApplyOuterSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
     // Centres the window the first time it is shown, whatever shows it.
     void PlaceOnFirstShow();
-    void LimitSize(MINMAXINFO& limits) const;
 
     FormLayout layout_;
     int dpi_;
     UniqueFont font_;
     HICON icon_ = nullptr;
+    std::optional<Frame> frame_;
+    SIZE minSize_ = {}, maxSize_ = {};
     bool placed_ = false;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/group_box.h"
 
-#include "ui/current_style.h"
 #include "ui/gdi.h"
 
 namespace ui {
@@ -8,8 +7,9 @@ namespace ui {
 void GroupBox::Create(Container& parent, int id, const Bounds& bounds)
 {
     // Styled, the frame's background is erased around the children, not under them.
-    CreateContainer(parent, parent.Handle(), L"TGroupBox", WS_VISIBLE | (CurrentStyle() ? WS_CLIPCHILDREN : 0),
-                    bounds, id);
+    CreateOwnChild(parent, parent.Handle(),
+                   {L"TGroupBox", DWORD{WS_VISIBLE} | (parent.Style() ? DWORD{WS_CLIPCHILDREN} : 0), WS_EX_CONTROLPARENT, u"", id},
+                   bounds);
     SetAlign(Align::Client);
 }
 

@@ -1,10 +1,8 @@
 #include "ui/label.h"
 
-#include "platform/dpi.h"
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
-#include "ui/style_paint.h"
 
 namespace ui {
 namespace {
@@ -13,53 +11,39 @@ constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 
 }  // namespace
 
-Label::~Label()
-{
-    DetachTarget(Handle());
-}
-
 void Label::Create(Container& parent, int id, const Bounds& bounds, const std::u16string& caption)
 {
-    const int dpi = parent.Dpi();
-    WindowParams params{L"TLabel"};
-    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    params.text = platform::Wide(caption);
-    params.x = platform::ScaleForDpi(bounds.left, dpi);
-    params.y = platform::ScaleForDpi(bounds.top, dpi);
-    params.width = platform::ScaleForDpi(bounds.width, dpi);
-    params.height = platform::ScaleForDpi(bounds.height, dpi);
-    params.parent = parent.Handle();
-    params.id = id;
-    Adopt(&parent, CreateTargetWindow(params, *this), bounds);
+    CreateOwnChild(parent, parent.Handle(), {L"TLabel", WS_VISIBLE, 0, caption, id}, bounds);
     FitToText();
 }
 
-LRESULT Label::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+ControlColours Label::StyledColours(UINT) const
 {
+    const char* key = !OnClick ? "label.normal.text" : mouse_.Over() ? "label.link-hot.text" : "label.link.text";
+    return {Parent()->Background(), Style()->ColourOf(key)};
+}
+
+LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (OnClick && Style() && mouse_.Update(Handle(), message))
+        InvalidateRect(Handle(), nullptr, FALSE);
     switch (message) {
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam))
-            InvalidateRect(window, nullptr, TRUE);
+            InvalidateRect(Handle(), nullptr, TRUE);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
     case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, TRUE);
+        const LRESULT result = Default(message, wParam, lParam);
+        InvalidateRect(Handle(), nullptr, TRUE);
         return result;
     }
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        Paint(window);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (Style())
-            TrackHot(window, true);
-        return 0;
-    case WM_MOUSELEAVE:
-        TrackHot(window, false);
+        Paint();
         return 0;
     case WM_LBUTTONDOWN:
         pressed_ = true;
@@ -72,48 +56,25 @@ LRESULT Label::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         }
         return 0;
     default:
-        break;
+        return Default(message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Label::Paint(HWND window)
+void Label::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    const PaintScope dc(Handle());
     RECT client;
-    GetClientRect(window, &client);
-    // The parent's WM_CTLCOLORSTATIC gives the colours and the background,
-    // as it does for the system's own labels.
-    auto* background = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(window)));
+    GetClientRect(Handle(), &client);
+    // The parent gives the colours and the background, as it does for the
+    // system's own labels.
+    auto* background = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(Handle()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)),
+        reinterpret_cast<LPARAM>(Handle())));
     FillRect(dc, &client, background ? background : GetSysColorBrush(COLOR_BTNFACE));
-    if (Style())
-        SetStyledColour(dc);
     SetBkMode(dc, TRANSPARENT);
     const std::u16string text = Text();
     const SelectedObject font(dc, font_);
     DrawTextW(dc, platform::Wide(text), static_cast<int>(text.size()), &client, kTextFormat);
-    EndPaint(window, &paint);
-}
-
-void Label::TrackHot(HWND window, bool hot)
-{
-    if (hot == hot_ || !OnClick)
-        return;
-    hot_ = hot;
-    if (hot) {
-        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
-        TrackMouseEvent(&track);
-    }
-    InvalidateRect(window, nullptr, FALSE);
-}
-
-void Label::SetStyledColour(HDC dc) const
-{
-    const char* key = !OnClick ? "label.normal.text" : hot_ ? "label.link-hot.text" : "label.link.text";
-    SetTextColor(dc, paint::Rgb(Style()->ColourOf(key)));
 }
 
 void Label::FitToText()

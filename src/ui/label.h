@@ -1,35 +1,36 @@
 #pragma once
 // A text label drawn by the program itself, sized to its text with the same
-// measure it is drawn with, on its parent's background. It can be clicked
-// and can carry its own mouse pointer.
+// measure it is drawn with, in the colours and on the background its
+// parent's WM_CTLCOLORSTATIC gives. It can be clicked and can carry its
+// own mouse pointer; one that can be clicked is a link, lit in the style
+// while the mouse is over it.
 
 #include "ui/control.h"
-#include "ui/window_class.h"
+#include "ui/mouse_over.h"
 
 namespace ui {
 
-class Label : public Control, private MessageTarget {
+class Label : public Control {
 public:
-    ~Label() override;
     void Create(Container& parent, int id, const Bounds& bounds, const std::u16string& caption);
     void SetCursor(HCURSOR cursor) noexcept { cursor_ = cursor; }
     HCURSOR Cursor() const override { return cursor_; }
+    ControlColours StyledColours(UINT ctlColorMessage) const override;
     void OnDpiChanged() override { FitToText(); }
 
     NotifyEvent OnClick;
 
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HWND window);
+    void Paint();
     void FitToText();
-    // A label that can be clicked is a link, lit while the mouse is over it.
-    void TrackHot(HWND window, bool hot);
-    void SetStyledColour(HDC dc) const;
 
     HFONT font_ = nullptr;
     HCURSOR cursor_ = nullptr;
+    MouseOver mouse_;
     bool pressed_ = false;
-    bool hot_ = false;
 };
 
 }  // namespace ui

@@ -2,10 +2,33 @@
 
 #include <commctrl.h>
 
-#include "platform/wide.h"
-#include "ui/guarded.h"
+#include "platform/dpi.h"
+#include "ui/gdi.h"
+#include "ui/style_paint.h"
 
 namespace ui {
+namespace {
+
+RECT PageFrame(HWND window, const RECT& client)
+{
+    RECT display = client;
+    SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    // The frame runs one pixel outside the pages on each side.
+    return {client.left, display.top - 1, client.right, client.bottom};
+}
+
+std::u16string TabText(HWND window, int index)
+{
+    char16_t text[64] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(text);
+    item.cchTextMax = 64;
+    SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+}  // namespace
 
 void PageControl::Create(Container& parent, int id, const Bounds& bounds)
 {
@@ -13,8 +36,6 @@ void PageControl::Create(Container& parent, int id, const Bounds& bounds)
                          WS_EX_CONTROLPARENT, u"", id},
                 bounds);
     SetAlign(Align::Top);
-    // The pages follow the tab control whenever it changes size.
-    resizing_.Attach(Handle(), &PageControl::PagesProc);
 }
 
 void PageControl::AddPage(TabSheet& page, const std::u16string& caption)
@@ -42,8 +63,11 @@ int PageControl::ActivePage() const
 
 LRESULT PageControl::OnNotify(const NMHDR& header)
 {
-    if (header.code == TCN_SELCHANGE)
+    if (header.code == TCN_SELCHANGE) {
         ShowActivePage();
+        if (Style())
+            InvalidateRect(Handle(), nullptr, FALSE);
+    }
     return 0;
 }
 
@@ -63,24 +87,124 @@ void PageControl::ShowActivePage()
         ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == active ? SW_SHOW : SW_HIDE);
 }
 
-LRESULT CALLBACK PageControl::PagesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT PageControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto& pages = *static_cast<PageControl*>(Control::FromHandle(window));
-    return Guarded([&] {
-        if (pages.Style())
-            return pages.HandleStyled(window, message, wParam, lParam);
-        const LRESULT result = pages.resizing_.CallOriginal(window, message, wParam, lParam);
-        if (message == WM_SIZE)
-            pages.PlacePages();
-        return result;
-    });
+    if (Style()) {
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_MOUSEMOVE:
+            TrackHotTab(lParam);
+            break;
+        case WM_MOUSELEAVE:
+            hotTab_ = -1;
+            InvalidateRect(Handle(), nullptr, FALSE);
+            break;
+        default:
+            break;
+        }
+    }
+    const LRESULT result = Default(message, wParam, lParam);
+    // The pages follow the tab control whenever it changes size.
+    if (message == WM_SIZE)
+        PlacePages();
+    // The selected tab's accent shows the focus and its cue.
+    if (Style() && (message == WM_SETFOCUS || message == WM_KILLFOCUS || message == WM_UPDATEUISTATE))
+        InvalidateRect(Handle(), nullptr, FALSE);
+    return result;
+}
+
+void PageControl::TrackHotTab(LPARAM position)
+{
+    TCHITTESTINFO hit = {{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}, 0};
+    const int tab = static_cast<int>(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (tab == hotTab_)
+        return;
+    if (hotTab_ < 0) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+    }
+    hotTab_ = tab;
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// The tabs as plates on the window's background, the selected one lit by
+// an accent and running into its page, the hot one lit, the keyboard focus
+// shown on the selected tab.
+void PageControl::Paint()
+{
+    HWND window = Handle();
+    const PaintScope target(window);
+    RECT client;
+    GetClientRect(window, &client);
+    const BufferedDC dc(target, client.right, client.bottom);
+    const core::StyleData& style = *Style();
+    paint::Fill(dc, client, Parent()->Background());
+    const RECT frame = PageFrame(window, client);
+    paint::Fill(dc, frame, style.ColourOf("page.background"));
+    paint::Outline(dc, frame, style.ColourOf("page.border"));
+    const int selected = ActivePage();
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
+        RECT tab;
+        SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab));
+        if (i != selected)
+            PaintTab(dc, i, tab);
+    }
+    // The selected tab stands a little taller and wider, over its neighbours and the frame.
+    if (selected >= 0) {
+        RECT tab;
+        SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&tab));
+        InflateRect(&tab, 2, 0);
+        tab.top -= 2;
+        tab.bottom = frame.top + 1;
+        PaintTab(dc, selected, tab);
+    }
+}
+
+void PageControl::PaintTab(HDC dc, int index, RECT tab)
+{
+    const core::StyleData& style = *Style();
+    const int dpi = Dpi();
+    const bool selected = index == ActivePage();
+    const bool focused = selected && GetFocus() == Handle();
+    const std::string_view state = selected ? "selected" : index == hotTab_ ? "hot" : "normal";
+    const int radius = paint::Scaled(style, "tab.corner-radius", dpi);
+    {
+        // Only the top corners are round: the plate runs on below the tab, clipped.
+        const SavedDC saved(dc);
+        IntersectClipRect(dc, tab.left, tab.top, tab.right, tab.bottom);
+        RECT plate = tab;
+        plate.bottom += radius + 1;
+        paint::DrawPlate(dc, plate,
+                         {style.GradientOf(paint::StateKey("tab", state, "background")),
+                          style.ColourOf(paint::StateKey("tab", state, "border")), radius, 1});
+    }
+    if (selected) {
+        // The selected tab opens into its page: no border below it.
+        paint::Fill(dc, {tab.left + 1, tab.bottom - 1, tab.right - 1, tab.bottom}, style.ColourOf("page.background"));
+        const int accent = paint::Scaled(style, "tab.accent-height", dpi);
+        paint::Fill(dc, {tab.left + radius, tab.top + 1, tab.right - radius, tab.top + 1 + accent},
+                    style.ColourOf(focused ? "tab.focused.accent" : "tab.selected.accent"));
+    }
+    RECT text = tab;
+    paint::Text(dc, TabText(Handle(), index), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+                style.ColourOf(paint::StateKey("tab", state, "text")),
+                reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    const bool cuesShown = !(SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if (focused && cuesShown) {
+        InflateRect(&text, -platform::ScaleForDpi(3, dpi), -platform::ScaleForDpi(3, dpi));
+        text.top += 1;
+        paint::FocusRect(dc, text, style.ColourOf("focus.rectangle"));
+    }
 }
 
 void TabSheet::Create(PageControl& pages, int id, const std::u16string& caption)
 {
-    CreateContainer(*pages.Parent(), pages.Handle(), L"TTabSheet", 0, {}, id);
+    CreateOwnChild(*pages.Parent(), pages.Handle(), {L"TTabSheet", 0, WS_EX_CONTROLPARENT, caption, id}, {});
     SetAlign(Align::Custom);
-    SetText(caption);
     pages.AddPage(*this, caption);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// Tabbed pages: a tab control whose pages are containers of their own.
+// Tabbed pages: a tab control whose pages are containers of their own. In a
+// style the tab control is drawn whole in its own WM_PAINT, the strip, the
+// page's frame and the tabs: its owner-drawn tabs would leave the edges and
+// the frame to the system.
 
 #include <vector>
 
 #include "ui/container.h"
-#include "ui/subclass.h"
 
 namespace ui {
 
@@ -20,18 +22,17 @@ public:
     LRESULT OnNotify(const NMHDR& header) override;
     void OnDpiChanged() override { PlacePages(); }
 
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK PagesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleStyled(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Drawn in the style: the strip behind the tabs, the page's frame, the tabs.
-    void PaintStyled(HDC dc);
-    void PaintTab(HDC dc, int index, RECT tab, int dpi);
-    void TrackHotTab(HWND window, LPARAM position);
+    void Paint();
+    void PaintTab(HDC dc, int index, RECT tab);
+    void TrackHotTab(LPARAM position);
     void PlacePages();
     void ShowActivePage();
 
     std::vector<TabSheet*> pages_;
-    Subclass resizing_;
     int hotTab_ = -1;
 };
 

@@ -1,8 +1,9 @@
 #include "ui/popup_menu.h"
 
 #include "platform/dpi.h"
+#include "platform/system_metrics.h"
 #include "platform/wide.h"
-#include "ui/current_style.h"
+#include "ui/container.h"
 
 namespace ui {
 namespace {
@@ -18,13 +19,22 @@ void MenuItem::Click()
         OnClick(this);
 }
 
-PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items)
-    : items_(items), menu_(CreatePopupMenu()), style_(CurrentStyle())
+PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items) : items_(items)
 {
-    WindowParams params{L"TPopupMenuOwner"};
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOOLWINDOW;
-    owner_.Reset(CreateTargetWindow(params, *this));
+    App().AddClient(*this);
+}
+
+PopupMenu::~PopupMenu()
+{
+    App().RemoveClient(*this);
+    if (menu_)
+        DestroyMenu(menu_);
+}
+
+void PopupMenu::Create(const Container& owner)
+{
+    style_ = owner.Style();
+    menu_ = CreatePopupMenu();
     UINT command = kFirstCommand;
     for (MenuItem* item : items_) {
         if (item->IsSeparator()) {
@@ -35,47 +45,126 @@ PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items)
         AppendMenuW(menu_, MF_STRING | (item->enabled_ ? MF_ENABLED : MF_GRAYED), item->command_,
                     platform::Wide(item->caption_));
     }
-    if (style_)
-        MakeStyled();
-}
-
-PopupMenu::~PopupMenu()
-{
-    DestroyMenu(menu_);
-    DetachTarget(owner_.Get());
+    if (style_) {
+        MENUINFO background = {};
+        background.cbSize = sizeof background;
+        background.fMask = MIM_BACKGROUND;
+        background.hbrBack = brushes_.Get(style_->ColourOf("menu.background"));
+        SetMenuInfo(menu_, &background);
+    }
 }
 
 void PopupMenu::Popup(POINT at)
 {
-    if (style_ && platform::DpiForPoint(at) != dpi_) {
-        dpi_ = platform::DpiForPoint(at);
-        // The system asks for the items' sizes again once they are set anew.
-        MakeStyled();
-    }
-    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner_.Get(), nullptr);
+    if (style_ && platform::DpiForPoint(at) != dpi_)
+        MakeOwnerDrawn(platform::DpiForPoint(at));
+    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, App().Handle(), nullptr);
     // Without it a tray menu may fail to close, or close at once next time.
-    PostMessageW(owner_.Get(), WM_NULL, 0, 0);
+    PostMessageW(App().Handle(), WM_NULL, 0, 0);
 }
 
-LRESULT PopupMenu::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void PopupMenu::MakeOwnerDrawn(int dpi)
 {
-    if (message == WM_MEASUREITEM && style_) {
-        MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    dpi_ = dpi;
+    const LOGFONTW menuFont = platform::MenuFont(dpi_);
+    font_.reset(CreateFontIndirectW(&menuFont));
+    // Set anew, the items are measured again at the new scale.
+    const int count = GetMenuItemCount(menu_);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA;
+        GetMenuItemInfoW(menu_, static_cast<UINT>(i), TRUE, &info);
+        info.fType |= MFT_OWNERDRAW;
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(items_[static_cast<std::size_t>(i)]);
+        SetMenuItemInfoW(menu_, static_cast<UINT>(i), TRUE, &info);
+    }
+}
+
+std::optional<LRESULT> PopupMenu::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU || !style_)
+            return std::nullopt;
+        MeasureItem(item);
         return TRUE;
     }
-    if (message == WM_DRAWITEM && style_) {
-        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU || reinterpret_cast<HMENU>(item.hwndItem) != menu_ || !style_)
+            return std::nullopt;
+        DrawItem(item);
         return TRUE;
     }
-    if (message == WM_COMMAND && HIWORD(wParam) == 0) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) != 0 || lParam != 0)
+            return std::nullopt;
         for (MenuItem* item : items_) {
             if (!item->IsSeparator() && item->Command() == LOWORD(wParam)) {
                 item->Click();
                 return 0;
             }
         }
+        return std::nullopt;
+    default:
+        return std::nullopt;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
+{
+    const auto* entry = reinterpret_cast<const MenuItem*>(item.itemData);
+    if (!entry)
+        return;
+    if (entry->IsSeparator()) {
+        item.itemWidth = 0;
+        item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.separator-height", dpi_));
+        return;
+    }
+    const WindowDC dc(App().Handle());
+    const SelectedObject font(dc, font_.get());
+    RECT extent = {0, 0, 0, 0};
+    const std::u16string& caption = entry->Caption();
+    DrawTextW(dc, platform::Wide(caption), static_cast<int>(caption.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
+    // The style's padding on both sides of the text.
+    item.itemWidth = static_cast<UINT>(extent.right + 2 * paint::Scaled(*style_, "menu.padding", dpi_));
+    item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.item-height", dpi_));
+}
+
+// The items on the style's background, the hot item on a lit plate,
+// separators as thin lines.
+void PopupMenu::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    const auto* entry = reinterpret_cast<const MenuItem*>(item.itemData);
+    if (!entry)
+        return;
+    const core::StyleData& style = *style_;
+    const RECT& area = item.rcItem;
+    paint::Fill(item.hDC, area, style.ColourOf("menu.background"));
+    if (entry->IsSeparator()) {
+        const int middle = (area.top + area.bottom) / 2;
+        const int padding = paint::Scaled(style, "menu.border-width", dpi_) + platform::ScaleForDpi(2, dpi_);
+        paint::Fill(item.hDC, {area.left + padding, middle, area.right - padding, middle + 1},
+                    style.ColourOf("menu.separator"));
+        return;
+    }
+    const bool hot = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0;
+    if (hot && !disabled) {
+        RECT plate = area;
+        InflateRect(&plate, -paint::Scaled(style, "menu.border-width", dpi_), 0);
+        paint::DrawPlate(item.hDC, plate,
+                         {style.GradientOf("menu.hot.background"), style.ColourOf("menu.hot.border"),
+                          paint::Scaled(style, "menu.corner-radius", dpi_), 1});
+    }
+    RECT text = area;
+    text.left += paint::Scaled(style, "menu.padding", dpi_);
+    const char* colour = disabled ? "menu.disabled-text" : hot ? "menu.hot.text" : "menu.text";
+    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    paint::Text(item.hDC, entry->Caption(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | prefix,
+                style.ColourOf(colour), font_.get());
 }
 
 }  // namespace ui

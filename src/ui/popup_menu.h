@@ -1,20 +1,22 @@
 #pragma once
-// A popup menu of items and separators. Its owner is a hidden window of its
-// own, which receives the chosen item's WM_COMMAND and clicks that item.
+// A popup menu of items and separators, owned by the application window,
+// which receives the chosen item's WM_COMMAND and clicks that item. In a
+// style its items are owner-drawn.
 
 #include <initializer_list>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/style_data.h"
+#include "ui/application.h"
 #include "ui/gdi.h"
 #include "ui/object.h"
 #include "ui/style_paint.h"
-#include "ui/window_class.h"
-#include "ui/window_handle.h"
 
 namespace ui {
+
+class Container;
 
 class MenuItem : public Object {
 public:
@@ -38,16 +40,15 @@ private:
     UINT command_ = 0;
 };
 
-class PopupMenu : public Object, private MessageTarget {
+class PopupMenu : public Object, private AppWindowClient {
 public:
-    PopupMenu(std::initializer_list<MenuItem*> items);
+    explicit PopupMenu(std::initializer_list<MenuItem*> items);
     ~PopupMenu() override;
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
 
-    HMENU Handle() const noexcept { return menu_; }
-    HWND Owner() const noexcept { return owner_.Get(); }
-    const std::vector<MenuItem*>& Items() const noexcept { return items_; }
+    // Makes the menu, in the style of the window it belongs to.
+    void Create(const Container& owner);
 
     // Pops the menu up with its top-left corner at the screen point and
     // returns when it has closed; a chosen item is clicked afterwards, from
@@ -55,17 +56,16 @@ public:
     void Popup(POINT at);
 
 private:
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Styled, the items are drawn by the program at its owner window.
-    void MakeStyled();
+    std::optional<LRESULT> OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The items' sizes for the monitor the menu opens on.
+    void MakeOwnerDrawn(int dpi);
     void MeasureItem(MEASUREITEMSTRUCT& item);
     void DrawItem(const DRAWITEMSTRUCT& item);
 
     std::vector<MenuItem*> items_;
-    WindowHandle owner_;
-    HMENU menu_;
-    const core::StyleData* style_;
-    int dpi_ = 96;
+    HMENU menu_ = nullptr;
+    const core::StyleData* style_ = nullptr;
+    int dpi_ = 0;
     UniqueFont font_;
     paint::BrushCache brushes_;
 };

@@ -4,21 +4,28 @@
 
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
-#include "ui/status_bar_skin.h"
+#include "ui/container.h"
+#include "ui/style_paint.h"
 
 namespace ui {
 
 void StatusBar::Create(Container& parent, int id, const Bounds& bounds, std::vector<int> panelWidths)
 {
     SetTakesParentFont(false);
-    CreateChild(parent, {STATUSCLASSNAMEW, WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, u"", id}, bounds);
+    // In a style the bar has no divider of the system's colours above it.
+    const DWORD divider = parent.Style() ? DWORD{CCS_NODIVIDER} : 0;
+    CreateChild(parent, {STATUSCLASSNAMEW, WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | divider, 0, u"", id},
+                bounds);
     SetAlign(Align::Bottom);
+    // Round and between the panels the bar shows this colour.
     if (Style())
-        SkinStatusBar(Handle(), *Style());
+        SendMessageW(Handle(), SB_SETBKCOLOR, 0, static_cast<LPARAM>(paint::Rgb(Style()->ColourOf("statusbar.top-line"))));
     widths_ = std::move(panelWidths);
     texts_.assign(widths_.size(), std::u16string());
     ApplyFont();
     ApplyPanels();
+    for (std::size_t i = 0; i < texts_.size(); ++i)
+        SendPanel(i);
 }
 
 void StatusBar::OnDpiChanged()
@@ -39,7 +46,14 @@ void StatusBar::SetPanelText(std::size_t index, const std::u16string& text)
     if (texts_.at(index) == text)
         return;
     texts_[index] = text;
-    SendMessageW(Handle(), SB_SETTEXTW, index, reinterpret_cast<LPARAM>(texts_[index].c_str()));
+    SendPanel(index);
+}
+
+void StatusBar::SendPanel(std::size_t index)
+{
+    // An owner-drawn panel keeps the text's address as its item data.
+    const WPARAM kind = Style() ? SBT_OWNERDRAW | SBT_NOBORDERS : 0;
+    SendMessageW(Handle(), SB_SETTEXTW, index | kind, reinterpret_cast<LPARAM>(texts_[index].c_str()));
 }
 
 void StatusBar::ApplyPanels()
@@ -53,6 +67,28 @@ void StatusBar::ApplyPanels()
     if (!rightEdges.empty())
         rightEdges.back() = -1;
     SendMessageW(Handle(), SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
+}
+
+void StatusBar::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    const core::StyleData& style = *Style();
+    RECT bar;
+    GetClientRect(Handle(), &bar);
+    const RECT& panel = item.rcItem;
+    {
+        // One gradient runs down the whole bar; each panel shows its part of it.
+        const SavedDC saved(item.hDC);
+        IntersectClipRect(item.hDC, panel.left, panel.top, panel.right, panel.bottom);
+        paint::FillGradient(item.hDC, {panel.left, bar.top, panel.right, bar.bottom},
+                            style.GradientOf("statusbar.background"));
+    }
+    const int padding = paint::Scaled(style, "statusbar.padding", Dpi());
+    if (item.itemID + 1 < texts_.size())
+        paint::Fill(item.hDC, {panel.right - 1, panel.top, panel.right, panel.bottom},
+                    style.ColourOf("statusbar.separator"));
+    RECT text = {panel.left + padding, panel.top, panel.right - padding, panel.bottom};
+    paint::Text(item.hDC, texts_.at(item.itemID), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
+                style.ColourOf("statusbar.text"), font_.get());
 }
 
 }  // namespace ui

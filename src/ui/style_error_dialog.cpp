@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/wide.h"
+#include "ui/dialog_hook.h"
 
 namespace ui {
 namespace {
@@ -44,28 +45,11 @@ bool ShowTaskDialog(const std::u16string& text)
     return SUCCEEDED(taskDialog(&config, nullptr, nullptr, nullptr));
 }
 
-// The message box's one button is OK; it is renamed before the box shows.
-HHOOK closeCaptionHook = nullptr;
-
-LRESULT CALLBACK RenameOkToClose(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE) {
-        SetDlgItemTextW(reinterpret_cast<HWND>(wParam), IDOK, kCloseCaption);
-        UnhookWindowsHookEx(closeCaptionHook);
-        closeCaptionHook = nullptr;
-        return 0;
-    }
-    return CallNextHookEx(closeCaptionHook, code, wParam, lParam);
-}
-
 void ShowMessageBox(const std::u16string& text)
 {
-    closeCaptionHook = SetWindowsHookExW(WH_CBT, &RenameOkToClose, nullptr, GetCurrentThreadId());
+    // The message box's one button is OK; it is renamed before the box shows.
+    const NextDialogHook rename([](HWND box) { SetDlgItemTextW(box, IDOK, kCloseCaption); });
     MessageBoxW(nullptr, platform::Wide(text), kTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    if (closeCaptionHook) {
-        UnhookWindowsHookEx(closeCaptionHook);
-        closeCaptionHook = nullptr;
-    }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "core/style_name.h"
 #include "core/style_registry.h"
 #include "platform/module_resources.h"
-#include "ui/current_style.h"
 #include "ui/style_error_dialog.h"
 
 namespace ui {
@@ -27,7 +26,7 @@ core::StyleRegistry& Registry()
 
 }  // namespace
 
-bool ApplyStyle(std::u16string_view name, bool reportErrors)
+const core::StyleData* FindStyle(std::u16string_view name, bool reportErrors)
 {
     const auto report = [reportErrors](std::u16string_view message) {
         if (reportErrors)
@@ -35,12 +34,9 @@ bool ApplyStyle(std::u16string_view name, bool reportErrors)
     };
     const core::StyleData* style = Registry().Find(
         name, SameIgnoringCase, [] { return platform::LoadedModuleResources(kStyleResourceType); }, report);
-    if (!style) {
+    if (!style)
         report(core::StyleNotFoundText(name));
-        return false;
-    }
-    SetCurrentStyle(style);
-    return true;
+    return style;
 }
 
 }  // namespace ui

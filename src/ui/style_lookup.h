@@ -5,15 +5,17 @@
 
 #include <string_view>
 
+#include "core/style_data.h"
+
 namespace ui {
 
 // The resource type under which modules carry styles.
 inline constexpr const wchar_t* kStyleResourceType = L"LUMARICSTYLE";
 
-// Makes the first style of that name the one every window created from now
-// on is drawn in. With reporting on, style data that cannot be read is
-// reported, and so is a name no style has, each in an error dialog that
-// waits for the user; false then leaves the system's look in force.
-bool ApplyStyle(std::u16string_view name, bool reportErrors);
+// The first style of that name, or null. With reporting on, style data that
+// cannot be read is reported, and so is a name no style has, each in an
+// error dialog that waits for the user. The style lives as long as the
+// process.
+const core::StyleData* FindStyle(std::u16string_view name, bool reportErrors);
 
 }  // namespace ui

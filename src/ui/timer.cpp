@@ -3,18 +3,15 @@
 #include <utility>
 
 namespace ui {
-namespace {
 
-constexpr UINT_PTR kTimerId = 1;
-
-}  // namespace
-
-Timer::Timer(bool enabled, std::int32_t intervalMs) : periodic_(*this, enabled, intervalMs)
+Timer::Timer(bool enabled, std::int32_t intervalMs) : id_(App().NewTimerId()), periodic_(*this, enabled, intervalMs)
 {
-    WindowParams params{L"TTimerWindow"};
-    params.style = WS_POPUP;
-    params.parent = HWND_MESSAGE;
-    window_.Reset(CreateTargetWindow(params, *this));
+    App().AddClient(*this);
+}
+
+Timer::~Timer()
+{
+    App().RemoveClient(*this);
 }
 
 void Timer::SetOnTimer(NotifyEvent handler)
@@ -28,21 +25,20 @@ void Timer::SetOnTimer(NotifyEvent handler)
 
 bool Timer::Start(std::uint32_t intervalMs)
 {
-    return SetTimer(window_.Get(), kTimerId, intervalMs, nullptr) != 0;
+    return SetTimer(App().Handle(), id_, intervalMs, nullptr) != 0;
 }
 
 void Timer::Stop()
 {
-    KillTimer(window_.Get(), kTimerId);
+    KillTimer(App().Handle(), id_);
 }
 
-LRESULT Timer::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> Timer::OnAppMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_TIMER && wParam == kTimerId) {
-        periodic_.Tick();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    if (message != WM_TIMER || wParam != id_)
+        return std::nullopt;
+    periodic_.Tick();
+    return 0;
 }
 
 }  // namespace ui

@@ -2,12 +2,18 @@
 
 #include <algorithm>
 
-#include "platform/system_function.h"
-#include "ui/application.h"
 #include "ui/popup_menu.h"
 
 namespace ui {
 namespace {
+
+// The icon's callback message; the program never asks the shell for a
+// newer notification version, so its lParam is the mouse message itself.
+constexpr UINT kCallbackMessage = WM_USER + 1;
+constexpr UINT kInitialBalloonTimeoutMs = 10000;
+// The balloon's own notifications, which the Vista headers name only for newer shells.
+constexpr LPARAM kBalloonHidden = WM_USER + 3;
+constexpr LPARAM kBalloonTimedOut = WM_USER + 4;
 
 // The whole record on Vista and later; up to dwInfoFlags for older shells.
 constexpr DWORD kPreVistaRecordSize = 936;
@@ -24,6 +30,7 @@ DWORD RecordSize()
     return version.dwMajorVersion >= 6 ? sizeof(NOTIFYICONDATAW) : kPreVistaRecordSize;
 }
 
+// The field holds what fits of the text, and always its terminating zero.
 template <std::size_t N>
 void CopyText(wchar_t (&field)[N], const std::u16string& text)
 {
@@ -32,100 +39,124 @@ void CopyText(wchar_t (&field)[N], const std::u16string& text)
     field[length] = L'\0';
 }
 
-// An elevated process gets no broadcasts from the unelevated shell unless
-// it lets them through; without it the icon would be lost for good when
-// the taskbar restarts.
-void AllowFromUnelevatedShell(UINT message)
+void SetFlag(UINT& flags, UINT flag, bool on)
 {
-    using ChangeWindowMessageFilterFn = BOOL WINAPI(UINT, DWORD);
-    constexpr DWORD kMessageFilterAdd = 1;
-    if (auto* allow = platform::SystemFunction<ChangeWindowMessageFilterFn>(L"user32.dll",
-                                                                            "ChangeWindowMessageFilter"))
-        allow(message, kMessageFilterAdd);
+    flags = on ? (flags | flag) : (flags & ~flag);
 }
 
 }  // namespace
 
-TrayIcon::TrayIcon(PopupMenu& menu)
-    : menu_(menu),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      data_(std::make_unique<NOTIFYICONDATAW>()),
-      state_(*this, App().Title())
+TrayIcon::TrayIcon(PopupMenu& menu) : menu_(menu), tip_(App().Title())
 {
-    AllowFromUnelevatedShell(taskbarCreated_);
-    // An ordinary top-level window: message-only windows get no broadcasts.
-    WindowParams params{L"TTrayIconWindow"};
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOOLWINDOW;
-    window_.Reset(CreateTargetWindow(params, *this));
-    data_->cbSize = RecordSize();
-    data_->hWnd = window_.Get();
-    data_->uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(window_.Get()));
-    data_->uCallbackMessage = core::kCallbackMessage;
+    HWND window = App().Handle();
+    record_.cbSize = RecordSize();
+    record_.hWnd = window;
+    record_.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(window));
+    record_.uFlags = NIF_MESSAGE | NIF_ICON;
+    SetFlag(record_.uFlags, NIF_TIP, !tip_.empty());
+    CopyText(record_.szTip, tip_);
+    record_.uCallbackMessage = kCallbackMessage;
+    record_.uTimeout = kInitialBalloonTimeoutMs;
+    App().AddClient(*this);
 }
 
 TrayIcon::~TrayIcon()
 {
-    state_.Remove();
-    DetachTarget(window_.Get());
+    App().RemoveClient(*this);
+    Send(NIM_DELETE);
+}
+
+void TrayIcon::Send(DWORD request)
+{
+    Shell_NotifyIconW(request, &record_);
+}
+
+void TrayIcon::SetHint(const std::u16string& hint)
+{
+    if (hint == tip_)
+        return;
+    tip_ = hint;
+    CopyText(record_.szTip, tip_);
+    SetFlag(record_.uFlags, NIF_TIP, !tip_.empty());
+    if (visible_)
+        Send(NIM_MODIFY);
 }
 
 void TrayIcon::SetIcon(HICON icon)
 {
     icon_.reset(icon ? CopyIcon(icon) : nullptr);
-    state_.IconChanged();
+    record_.hIcon = icon_.get();
+    if (visible_)
+        Send(NIM_MODIFY);
 }
 
-void TrayIcon::Send(core::ShellRequest request, const core::NotifyRecord& record)
+void TrayIcon::SetVisible(bool visible)
 {
-    data_->uFlags = record.flags;
-    data_->hIcon = icon_.get();
-    CopyText(data_->szTip, record.tip);
-    CopyText(data_->szInfo, record.info);
-    CopyText(data_->szInfoTitle, record.infoTitle);
-    data_->uTimeout = record.timeout;
-    data_->dwInfoFlags = record.infoFlags;
-    const DWORD message = request == core::ShellRequest::Add      ? NIM_ADD
-                          : request == core::ShellRequest::Modify ? NIM_MODIFY
-                                                                  : NIM_DELETE;
-    Shell_NotifyIconW(message, data_.get());
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    Send(visible ? NIM_ADD : NIM_DELETE);
 }
 
-LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void TrayIcon::ShowBalloonNotice(const std::u16string& title, const std::u16string& text, std::int32_t timeoutMs)
 {
-    if (message == taskbarCreated_) {
-        state_.TaskbarCreated();
-        return 0;
+    if (title != balloonTitle_) {
+        balloonTitle_ = title;
+        CopyText(record_.szInfoTitle, title);
+        Send(NIM_MODIFY);
+    }
+    if (text != balloonText_) {
+        balloonText_ = text;
+        CopyText(record_.szInfo, text);
+        Send(NIM_MODIFY);
+    }
+    record_.uTimeout = static_cast<UINT>(timeoutMs);
+    record_.uFlags |= NIF_INFO;
+    record_.dwInfoFlags = NIIF_NONE;
+    Send(NIM_MODIFY);
+}
+
+std::optional<LRESULT> TrayIcon::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == App().TaskbarCreatedMessage()) {
+        // The shell restarted and lost every icon. The broadcast is the
+        // application's too.
+        if (visible_)
+            Send(NIM_ADD);
+        return std::nullopt;
     }
     switch (message) {
     case WM_QUERYENDSESSION:
         return 1;
     case WM_ENDSESSION:
         if (wParam)
-            state_.SessionEnding();
+            Send(NIM_DELETE);
         return 0;
-    case core::kCallbackMessage:
-        IconCallback(lParam);
+    case kCallbackMessage:
+        Callback(lParam);
         return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return std::nullopt;
     }
 }
 
-void TrayIcon::IconCallback(LPARAM lParam)
+void TrayIcon::Callback(LPARAM lParam)
 {
-    switch (core::ActionForCallback(static_cast<std::uint32_t>(lParam))) {
-    case core::IconAction::DoubleClick:
+    switch (lParam) {
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         if (OnDblClick)
             OnDblClick(this);
         break;
-    case core::IconAction::OpenMenu:
+    case WM_RBUTTONUP:
         OpenMenu();
         break;
-    case core::IconAction::BalloonClosed:
-        state_.BalloonClosed();
+    case kBalloonHidden:
+    case kBalloonTimedOut:
+        record_.uFlags &= ~NIF_INFO;
         break;
-    case core::IconAction::None:
+    default:
         break;
     }
 }

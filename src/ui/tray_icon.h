@@ -1,56 +1,56 @@
 #pragma once
-// The notification-area icon: one NOTIFYICONDATAW kept for the icon's life,
-// a notification window that receives the icon's callback and the shell's
-// broadcasts, a popup menu on the right button and a double-click action.
+// The notification-area icon: one NOTIFYICONDATAW kept for the icon's life
+// and sent as it stands at every change, the application window receiving
+// its callback and the shell's broadcasts, a popup menu on the right button
+// and a double-click action.
 
 #include <windows.h>
 #include <shellapi.h>
 
-#include <memory>
+#include <cstdint>
+#include <optional>
 #include <string>
 
-#include "core/notify_icon.h"
+#include "ui/application.h"
 #include "ui/gdi.h"
 #include "ui/object.h"
-#include "ui/window_class.h"
-#include "ui/window_handle.h"
 
 namespace ui {
 
 class PopupMenu;
 
-class TrayIcon : public Object, private core::NotifyShell, private MessageTarget {
+class TrayIcon : public Object, private AppWindowClient {
 public:
+    // The tip starts as the application's title; nothing is shown yet.
     explicit TrayIcon(PopupMenu& menu);
+    // The icon leaves the notification area.
     ~TrayIcon() override;
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    void SetHint(const std::u16string& hint) { state_.SetTip(hint); }
+    // A new tip (compared case-sensitively) is kept and, while the icon is
+    // shown, sent.
+    void SetHint(const std::u16string& hint);
     // Takes a copy of the icon.
     void SetIcon(HICON icon);
-    void SetVisible(bool visible) { state_.SetVisible(visible); }
-    void ShowBalloonNotice(const std::u16string& title, const std::u16string& text, std::int32_t timeoutMs)
-    {
-        state_.ShowBalloon(title, text, timeoutMs);
-    }
-
-    HWND NotificationWindow() const noexcept { return window_.Get(); }
+    void SetVisible(bool visible);
+    void ShowBalloonNotice(const std::u16string& title, const std::u16string& text, std::int32_t timeoutMs);
 
     NotifyEvent OnDblClick;
 
 private:
-    void Send(core::ShellRequest request, const core::NotifyRecord& record) override;
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-    void IconCallback(LPARAM lParam);
+    std::optional<LRESULT> OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Callback(LPARAM lParam);
     void OpenMenu();
+    void Send(DWORD request);
 
     PopupMenu& menu_;
-    WindowHandle window_;
-    UINT taskbarCreated_;
-    std::unique_ptr<NOTIFYICONDATAW> data_;
+    NOTIFYICONDATAW record_ = {};
     UniqueIcon icon_;
-    core::NotifyIconState state_;
+    std::u16string tip_;
+    std::u16string balloonTitle_;
+    std::u16string balloonText_;
+    bool visible_ = false;
 };
 
 }  // namespace ui

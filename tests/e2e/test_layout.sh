@@ -111,14 +111,23 @@ done
 for id in $(present 100 104 105 106 107 108 113 114); do
   check_bits "control $id takes the focus by Tab (WS_TABSTOP)" "$(style "$id")" $WS_TABSTOP $WS_TABSTOP
 done
+# In the style the buttons are the program's to draw (BS_OWNERDRAW), and the
+# log's scroll bar is the style's own, beside the text in the log's frame.
 for id in $(present 105 106 107 113 114); do
-  check_match "control $id is a push button" '0x0|0x1' "$(printf '0x%X' $(($(style "$id") & 0xF)))"
+  check_match "control $id is a push button drawn in the style" '0xB' "$(printf '0x%X' $(($(style "$id") & 0xF)))"
 done
 [[ -n $(present 104) ]] &&
   check_bits "ComboBox is an editable drop-down list (CBS_DROPDOWN)" "$(style 104)" 0x3 0x2
-[[ -n $(present 108) ]] &&
-  check_bits "Memo_Log: multi-line, vertical scroll bar, no horizontal one, wraps, writable" "$(style 108)" \
-    '0x4 | 0x00200000 | 0x00100000 | 0x80 | 0x800' '0x4 | 0x00200000'
+if [[ -n $(present 108) ]]; then
+  check_bits "Memo_Log: multi-line, no horizontal scroll bar, wraps, writable" "$(style 108)" \
+    '0x4 | 0x00100000 | 0x80 | 0x800' '0x4'
+  memo=$(drive child "$main" 108)
+  read -r _ _ memo_width memo_height < <(window_fact "$memo" rect)
+  check_eq "Memo_Log has a vertical scroll bar at its right edge (HTVSCROLL)" 7 \
+    "$(drive hit-test "$memo" $((memo_width - 8)) $((memo_height / 2)))"
+  check_eq "Memo_Log's text area is no scroll bar (HTCLIENT)" 1 \
+    "$(drive hit-test "$memo" $((memo_width / 2)) $((memo_height / 2)))"
+fi
 [[ -n $(present 115) ]] && check_bits "StatusBar1 has no size grip" "$(style 115)" 0x100 0
 
 [[ $(present 104 100) == "104 100 " ]] || fail "cannot check the combobox, the tabs and the focus without ComboBox and PageControl1"

@@ -11,15 +11,13 @@ main=$(lumaric_main_window)
 check_eq "main window class" "TForm1" "$(window_fact "$main" class)"
 check_eq "main window caption" "Lumaric1.01.20180114" "$(window_fact "$main" text)"
 check_eq "caption read through WM_GETTEXT" "Lumaric1.01.20180114" "$(drive text "$main")"
-# The client area is 347 x 250 unless the outer size, held between 353 x 277
-# and 355 x 279, would leave those limits with this system's frame.
+# The client area is 347 x 250 in whatever frame the system gives the
+# window; the outer size limits of 353 x 277 and 355 x 279 give way to a
+# frame they do not fit (Wine's caption is lower than Windows').
 read -r client_width client_height < <(window_fact "$main" client)
 read -r _ _ outer_width outer_height < <(window_fact "$main" rect)
-check_eq "client width" 347 "$client_width"
-check_true "outer size within 353 x 277 and 355 x 279" \
-  test "$outer_width" -ge 353 -a "$outer_width" -le 355 -a "$outer_height" -ge 277 -a "$outer_height" -le 279
-check_true "client height 250, or the outer height held at a limit" \
-  test "$client_height" -eq 250 -o "$outer_height" -eq 277 -o "$outer_height" -eq 279
+check_eq "client area" "347 250" "$client_width $client_height"
+check_true "outer width within 353 and 355" test "$outer_width" -ge 353 -a "$outer_width" -le 355
 
 style=$(window_fact "$main" style)
 check_bits "caption and system menu, no minimise, maximise or sizing border" "$style" \

@@ -18,6 +18,7 @@ void exists(const Arguments& args);
 void process(const Arguments& args);
 void point(const Arguments& args);
 void closeBox(const Arguments& args);
+void hitTest(const Arguments& args);
 void workArea(const Arguments& args);
 
 // Controls and messages.

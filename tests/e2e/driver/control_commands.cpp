@@ -61,9 +61,29 @@ std::wstring remoteText(const RemoteBuffer& buffer, size_t offset, size_t units)
   return std::wstring(text.data());
 }
 
+// A zero-terminated text at an address of the window's process: the item
+// data of a panel the program draws itself.
+std::wstring remoteString(HWND window, LRESULT address) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  ProcessHandle process(PROCESS_VM_READ, processId);
+  if (!process) throw Failure(L"cannot read the memory of the status bar's process");
+  std::wstring text;
+  for (auto at = static_cast<ULONG_PTR>(address);; at += sizeof(wchar_t)) {
+    wchar_t unit = L'\0';
+    SIZE_T done = 0;
+    if (!ReadProcessMemory(process.get(), reinterpret_cast<const void*>(at), &unit, sizeof unit, &done) ||
+        done != sizeof unit)
+      throw Failure(L"cannot read an owner-drawn panel's text");
+    if (unit == L'\0') return text;
+    text.push_back(unit);
+  }
+}
+
 }  // namespace
 
 // One line per panel: index, right edge (-1: to the end of the bar), text.
+// An owner-drawn panel's item data is its text.
 void statusBar(const Arguments& args) {
   HWND bar = windowOfClass(args, STATUSCLASSNAMEW);
   const int parts = static_cast<int>(sendWithin(bar, SB_GETPARTS, 0, 0, L"SB_GETPARTS"));
@@ -73,11 +93,14 @@ void statusBar(const Arguments& args) {
   std::vector<int> right(static_cast<size_t>(parts));
   edges.read(right.data(), right.size() * sizeof(int));
   for (int part = 0; part < parts; ++part) {
-    const size_t length = LOWORD(sendWithin(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0, L"SB_GETTEXTLENGTHW"));
+    const LRESULT lengthAndType = sendWithin(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0, L"SB_GETTEXTLENGTHW");
+    const size_t length = LOWORD(lengthAndType);
     RemoteBuffer text(bar, (length + 1) * sizeof(wchar_t));
-    sendWithin(bar, SB_GETTEXTW, static_cast<WPARAM>(part), text.address(), L"SB_GETTEXTW");
+    const LRESULT result = sendWithin(bar, SB_GETTEXTW, static_cast<WPARAM>(part), text.address(), L"SB_GETTEXTW");
+    const std::wstring shown = (HIWORD(lengthAndType) & SBT_OWNERDRAW) ? remoteString(bar, result)
+                                                                       : remoteText(text, 0, length);
     printLine(std::to_wstring(part) + L"\t" + std::to_wstring(right[static_cast<size_t>(part)]) + L"\t" +
-              escape(remoteText(text, 0, length)));
+              escape(shown));
   }
 }
 

@@ -46,6 +46,8 @@ const std::vector<Command>& commands() {
       {L"point", L"HWND: the window's centre in screen coordinates", {}, {}, driver::point},
       {L"close-box", L"HWND: the centre of the window's close box in screen coordinates", {}, {},
        driver::closeBox},
+      {L"hit-test", L"HWND DX DY: the window's WM_NCHITTEST answer at DX DY from its top-left corner", {}, {},
+       driver::hitTest},
       {L"work-area", L": left top width height of the work area", {}, {}, driver::workArea},
       {L"create-error", L"PATH: the error and system text of creating PATH as the repair does", {}, {},
        driver::createError},

@@ -204,6 +204,18 @@ void closeBox(const Arguments& args) {
   printPoint({(first + last) / 2, row});
 }
 
+// What the window answers to WM_NCHITTEST at a point given from its top-left corner.
+void hitTest(const Arguments& args) {
+  args.expectCount(3, 3);
+  HWND window = args.window(0);
+  requireWindow(window);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int x = rect.left + static_cast<int>(args.number(1));
+  const int y = rect.top + static_cast<int>(args.number(2));
+  printLine(std::to_wstring(sendWithin(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), L"WM_NCHITTEST")));
+}
+
 void workArea(const Arguments& args) {
   args.expectCount(0, 0);
   RECT area;

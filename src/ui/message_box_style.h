@@ -1,14 +1,15 @@
 #pragma once
 // The error box drawn in the style while one is in force: for the length of
 // a scope, the next message box the thread opens gets the style's
-// background, text colour, a darker band behind its buttons and styled
-// buttons. Without a style it does nothing. A box opened over an open one
-// is styled too: the first is styled, and its hook gone, by the time its
-// own message loop can open another.
+// background and text colour, a darker band behind its buttons and the
+// style's owner-drawn push buttons. Without a style it does nothing. A box
+// opened from another's message loop is styled by its own scope.
 
-#include <windows.h>
+#include <memory>
+#include <optional>
 
 #include "core/style_data.h"
+#include "ui/dialog_hook.h"
 
 namespace ui {
 
@@ -20,7 +21,10 @@ public:
     StyledMessageBox& operator=(const StyledMessageBox&) = delete;
 
 private:
-    static LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam);
+    class Box;
+
+    std::unique_ptr<Box> box_;
+    std::optional<NextDialogHook> hook_;
 };
 
 }  // namespace ui

@@ -1,0 +1,176 @@
+#include "ui/frame.h"
+
+#include <string_view>
+
+#include "platform/dpi.h"
+#include "ui/gdi.h"
+#include "ui/non_client.h"
+#include "ui/style_paint.h"
+#include "ui/window_text.h"
+
+namespace ui {
+namespace {
+
+// The two strokes of an X, each a run of small squares along a diagonal.
+void Cross(HDC dc, const RECT& area, int size, int thickness, core::Colour colour)
+{
+    const int left = area.left + (area.right - area.left - size) / 2;
+    const int top = area.top + (area.bottom - area.top - size) / 2;
+    for (int i = 0; i < size; ++i) {
+        paint::Fill(dc, {left + i, top + i, left + i + thickness, top + i + thickness}, colour);
+        paint::Fill(dc, {left + size - 1 - i, top + i, left + size - 1 - i + thickness, top + i + thickness}, colour);
+    }
+}
+
+POINT FromWindowOrigin(HWND window, POINT screen)
+{
+    RECT outer;
+    GetWindowRect(window, &outer);
+    return {screen.x - outer.left, screen.y - outer.top};
+}
+
+}  // namespace
+
+Frame::Parts Frame::Measure() const
+{
+    Parts parts;
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    parts.window = {0, 0, outer.right - outer.left, outer.bottom - outer.top};
+    parts.client = ClientInWindow(window_);
+    const int border = parts.client.left;
+    parts.title = {border, border, parts.window.right - border, parts.client.top};
+    const int dpi = platform::DpiForWindow(window_);
+    const int padding = paint::Scaled(style_, "title.padding", dpi);
+    const int boxWidth = paint::Scaled(style_, "closebox.width", dpi);
+    const int boxHeight = paint::Scaled(style_, "closebox.height", dpi);
+    const int middle = (parts.title.top + parts.title.bottom) / 2;
+    parts.closeBox = {parts.title.right - padding - boxWidth, middle - boxHeight / 2, parts.title.right - padding,
+                      middle - boxHeight / 2 + boxHeight};
+    const int icon = paint::Scaled(style_, "sysmenu.icon-size", dpi);
+    parts.icon = {parts.title.left + padding, middle - icon / 2, parts.title.left + padding + icon,
+                  middle - icon / 2 + icon};
+    return parts;
+}
+
+LRESULT Frame::HitTest(POINT screen) const
+{
+    const Parts parts = Measure();
+    const POINT at = FromWindowOrigin(window_, screen);
+    if (!PtInRect(&parts.window, at))
+        return HTNOWHERE;
+    if (PtInRect(&parts.client, at))
+        return HTCLIENT;
+    if (PtInRect(&parts.closeBox, at))
+        return HTCLOSE;
+    if (PtInRect(&parts.icon, at))
+        return HTSYSMENU;
+    if (PtInRect(&parts.title, at))
+        return HTCAPTION;
+    // A fixed border: it moves nothing and sizes nothing.
+    return HTBORDER;
+}
+
+bool Frame::InCloseBox(POINT screen) const
+{
+    const RECT box = Measure().closeBox;
+    const POINT at = FromWindowOrigin(window_, screen);
+    return PtInRect(&box, at) != FALSE;
+}
+
+void Frame::SetActive(bool active)
+{
+    active_ = active;
+    Paint();
+}
+
+void Frame::SetCloseHot(bool hot)
+{
+    if (hot == closeHot_)
+        return;
+    closeHot_ = hot;
+    if (hot) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_NONCLIENT, window_, 0};
+        TrackMouseEvent(&track);
+    }
+    Paint();
+}
+
+bool Frame::TrackCloseBox()
+{
+    SetCapture(window_);
+    closePressed_ = true;
+    Paint();
+    bool inside = true;
+    MSG message;
+    while (GetCapture() == window_) {
+        if (!GetMessageW(&message, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            inside = false;
+            break;
+        }
+        if (message.message == WM_LBUTTONUP)
+            break;
+        if (message.message == WM_MOUSEMOVE) {
+            POINT at;
+            GetCursorPos(&at);
+            const bool now = InCloseBox(at);
+            if (now != inside) {
+                inside = now;
+                closePressed_ = now;
+                Paint();
+            }
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (GetCapture() == window_)
+        ReleaseCapture();
+    closePressed_ = false;
+    Paint();
+    return inside;
+}
+
+void Frame::Paint()
+{
+    const Parts parts = Measure();
+    const int width = parts.window.right;
+    const int height = parts.window.bottom;
+    const WindowDC windowDc(window_, true);
+    ExcludeClipRect(windowDc, parts.client.left, parts.client.top, parts.client.right, parts.client.bottom);
+    const BufferedDC dc(windowDc, width, height);
+    const std::string_view state = active_ ? "active" : "inactive";
+    paint::Fill(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "fill")));
+    paint::Outline(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "outline")));
+    PaintTitle(dc, parts, platform::DpiForWindow(window_));
+}
+
+void Frame::PaintTitle(HDC dc, const Parts& parts, int dpi)
+{
+    const std::string_view state = active_ ? "active" : "inactive";
+    paint::FillGradient(dc, parts.title, style_.GradientOf(paint::StateKey("title", state, "background")));
+    const int icon = parts.icon.right - parts.icon.left;
+    if (auto* small = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0)))
+        DrawIconEx(dc, parts.icon.left, parts.icon.top, small, icon, icon, 0, nullptr, DI_NORMAL);
+    const int padding = paint::Scaled(style_, "title.padding", dpi);
+    RECT text = {parts.icon.right + padding, parts.title.top, parts.closeBox.left - padding, parts.title.bottom};
+    const UniqueFont font = paint::MakeFont(style_.FontOf("title.font"), dpi);
+    paint::Text(dc, WindowText(window_), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
+                style_.ColourOf(paint::StateKey("title", state, "text")), font.get());
+    PaintCloseBox(dc, parts.closeBox, dpi);
+}
+
+void Frame::PaintCloseBox(HDC dc, const RECT& box, int dpi)
+{
+    const std::string_view state = !active_ ? "inactive" : closePressed_ ? "pressed" : closeHot_ ? "hot" : "normal";
+    paint::DrawPlate(dc, box,
+                     {style_.GradientOf(paint::StateKey("closebox", state, "background")),
+                      style_.ColourOf(paint::StateKey("closebox", state, "border")),
+                      paint::Scaled(style_, "title.button-radius", dpi), 1});
+    Cross(dc, box, paint::Scaled(style_, "closebox.glyph-size", dpi),
+          paint::Scaled(style_, "closebox.glyph-thickness", dpi),
+          style_.ColourOf(paint::StateKey("closebox", state, "glyph")));
+}
+
+}  // namespace ui

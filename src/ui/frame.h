@@ -1,0 +1,48 @@
+#pragma once
+// A form's frame drawn in the style: the border, the title bar with the
+// window's small icon and text, and the close box in its normal, hot,
+// pressed and inactive states. It keeps the places of the system's own
+// frame, which the window's sizes give, so the client area stays where the
+// layout puts it; the hit test answers for exactly what is drawn.
+
+#include <windows.h>
+
+#include "core/style_data.h"
+
+namespace ui {
+
+class Frame {
+public:
+    Frame(HWND window, const core::StyleData& style) noexcept : window_(window), style_(style) {}
+
+    // Draws the whole non-client area.
+    void Paint();
+    void SetActive(bool active);
+    LRESULT HitTest(POINT screen) const;
+    void SetCloseHot(bool hot);
+    // The close box is pressed while the button is held over it. True when
+    // the button came up there, which closes the window, as the system's does.
+    bool TrackCloseBox();
+
+private:
+    struct Parts {
+        RECT window;  // from the window's origin
+        RECT client;
+        RECT title;
+        RECT closeBox;
+        RECT icon;
+    };
+
+    Parts Measure() const;
+    bool InCloseBox(POINT screen) const;
+    void PaintTitle(HDC dc, const Parts& parts, int dpi);
+    void PaintCloseBox(HDC dc, const RECT& box, int dpi);
+
+    HWND window_;
+    const core::StyleData& style_;
+    bool active_ = true;
+    bool closeHot_ = false;
+    bool closePressed_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+// Whether the mouse is over a window, followed from the window's own
+// WM_MOUSEMOVE and WM_MOUSELEAVE, for drawing it lit.
+
+#include <windows.h>
+
+namespace ui {
+
+class MouseOver {
+public:
+    // True when the message changed it.
+    bool Update(HWND window, UINT message) noexcept
+    {
+        if (message != WM_MOUSEMOVE && message != WM_MOUSELEAVE)
+            return false;
+        const bool over = message == WM_MOUSEMOVE;
+        if (over == over_)
+            return false;
+        over_ = over;
+        if (over) {
+            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
+            TrackMouseEvent(&track);
+        }
+        return true;
+    }
+    bool Over() const noexcept { return over_; }
+
+private:
+    bool over_ = false;
+};
+
+}  // namespace ui
