@@ -1,7 +1,6 @@
 #include "ui/dialog_hook.h"
 
 #include <cwchar>
-#include <utility>
 
 namespace ui {
 namespace {
@@ -19,8 +18,9 @@ bool IsDialogBox(HWND window)
 
 }  // namespace
 
-NextDialogHook::NextDialogHook(Found found)
-    : found_(std::move(found)),
+NextDialogHook::NextDialogHook(Found found, void* context)
+    : found_(found),
+      context_(context),
       hook_(SetWindowsHookExW(WH_CBT, &NextDialogHook::OnWindowEvent, nullptr, GetCurrentThreadId())),
       outer_(waiting)
 {
@@ -51,7 +51,7 @@ LRESULT CALLBACK NextDialogHook::OnWindowEvent(int code, WPARAM wParam, LPARAM l
     if (code == HCBT_ACTIVATE && IsDialogBox(reinterpret_cast<HWND>(wParam))) {
         // Once found, the box is this hook's no more.
         self->Unhook();
-        self->found_(reinterpret_cast<HWND>(wParam));
+        self->found_(reinterpret_cast<HWND>(wParam), self->context_);
         return 0;
     }
     return CallNextHookEx(hook, code, wParam, lParam);

@@ -5,15 +5,13 @@
 
 #include <windows.h>
 
-#include <functional>
-
 namespace ui {
 
 class NextDialogHook {
 public:
-    using Found = std::function<void(HWND dialog)>;
+    using Found = void (*)(HWND dialog, void* context);
 
-    explicit NextDialogHook(Found found);
+    NextDialogHook(Found found, void* context);
     ~NextDialogHook();
     NextDialogHook(const NextDialogHook&) = delete;
     NextDialogHook& operator=(const NextDialogHook&) = delete;
@@ -23,6 +21,7 @@ private:
     void Unhook() noexcept;
 
     Found found_;
+    void* context_;
     HHOOK hook_;
     // A box opened from inside another box's message loop has a hook of its
     // own; the outer one is waiting again once the inner one is done.

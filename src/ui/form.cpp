@@ -86,17 +86,6 @@ void Form::SetIcons(HICON big, HICON small)
     }
 }
 
-void Form::Build(const std::function<void()>& steps)
-{
-    try {
-        steps();
-        if (OnCreate)
-            OnCreate(this);
-    } catch (...) {
-        App().HandleException();
-    }
-}
-
 void Form::PlaceOnFirstShow()
 {
     if (placed_)

@@ -4,13 +4,13 @@
 // every monitor, centred when first shown. Closing it ends the program. In
 // a style it draws its own frame, with the compositor's off.
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "ui/container.h"
 #include "ui/frame.h"
 #include "ui/gdi.h"
+#include "ui/guarded.h"
 
 namespace ui {
 
@@ -51,7 +51,17 @@ protected:
     // Runs the steps that build the members, then OnCreate. An error in
     // either is reported and what comes after it is skipped: the program
     // goes on with the window as it stands.
-    void Build(const std::function<void()>& steps);
+    template <class Steps>
+    void Build(Steps steps) noexcept
+    {
+        try {
+            steps();
+            if (OnCreate)
+                OnCreate(this);
+        } catch (...) {
+            ReportCurrentException();
+        }
+    }
     // The window moved to a monitor of another scale; everything has been
     // scaled already when this runs.
     virtual void DpiChanged() {}

@@ -118,10 +118,16 @@ private:
     paint::BrushCache brushes_;
 };
 
-StyledMessageBox::StyledMessageBox(const core::StyleData* style)
+StyledMessageBox::StyledMessageBox(const core::StyleData* style) : style_(style)
 {
     if (style)
-        hook_.emplace([this, style](HWND box) { box_ = std::make_unique<Box>(box, *style); });
+        hook_.emplace(&StyledMessageBox::Found, this);
+}
+
+void StyledMessageBox::Found(HWND box, void* self)
+{
+    auto& styled = *static_cast<StyledMessageBox*>(self);
+    styled.box_ = std::make_unique<Box>(box, *styled.style_);
 }
 
 StyledMessageBox::~StyledMessageBox() = default;

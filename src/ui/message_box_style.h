@@ -22,7 +22,9 @@ public:
 
 private:
     class Box;
+    static void Found(HWND box, void* self);
 
+    const core::StyleData* style_;
     std::unique_ptr<Box> box_;
     std::optional<NextDialogHook> hook_;
 };

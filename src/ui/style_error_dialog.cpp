@@ -48,7 +48,7 @@ bool ShowTaskDialog(const std::u16string& text)
 void ShowMessageBox(const std::u16string& text)
 {
     // The message box's one button is OK; it is renamed before the box shows.
-    const NextDialogHook rename([](HWND box) { SetDlgItemTextW(box, IDOK, kCloseCaption); });
+    const NextDialogHook rename([](HWND box, void*) { SetDlgItemTextW(box, IDOK, kCloseCaption); }, nullptr);
     MessageBoxW(nullptr, platform::Wide(text), kTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 

@@ -32,8 +32,8 @@ pid=$(window_fact "$main" pid)
 memo=$(drive child "$main" 108)
 button=$(drive child "$main" 107)
 minimise=$(drive child "$main" 114)
-tray=$(drive wait-window --class TTrayIconWindow --pid "$pid")
-menu=$(drive wait-window --class TPopupMenuOwner --pid "$pid")
+tray=$(drive wait-window --class TApplication --pid "$pid")
+menu=$(drive wait-window --class TApplication --pid "$pid")
 status=$(drive child "$main" 115)
 
 soak_round() {

@@ -94,9 +94,10 @@ check_true "no taskbar button comes back with the window" no_taskbar_button
 
 # A right double-click made with the mouse never reaches the program: the
 # first release opens the menu, whose own loop takes the second press. So
-# the notification window gets the shell's message for it directly.
+# the application window, which receives the icon's messages, gets the
+# shell's message for it directly.
 hide_by_button
-notification=$(drive wait-window --class TTrayIconWindow --pid "$(window_fact "$main" pid)")
+notification=$(drive wait-window --class TApplication --pid "$(window_fact "$main" pid)")
 drive post "$notification" 0x401 "$notification" 0x206
 wait_until 10 "the window shown by a right double-click" is_visible
 check_true "a right double-click shows the window" is_visible
