@@ -12,7 +12,7 @@ E2E_ROOT=$(cd "$E2E_DIR/../.." && pwd)
 : "${LUMARIC_E2E_WORK:=$LUMARIC_BUILD/e2e/work}"
 
 # Wine quiet, 32-bit, and reading our UTF-8 command lines as UTF-8.
-export WINEDEBUG=-all WINEARCH=win32 LC_ALL=C.UTF-8
+export WINEDEBUG=-all WINEARCH=win32 LC_ALL=${LUMARIC_E2E_LOCALE:-C.UTF-8}
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
 # shellcheck source=assert.sh

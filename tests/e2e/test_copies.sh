@@ -51,9 +51,10 @@ check_eq "one application window" 1 "$(drive count-windows --class TApplication)
 check_eq "no message box" 0 "$(drive count-windows --class '#32770')"
 check_eq "the main window shows the program" "Lumaric1.01.20180114" "$(drive text "$main")"
 # The application window also receives the icon's callback, owns its menu
-# and hosts the timers: the program has no other window.
-check_eq "the program's top-level windows: the application window and the main window" 2 \
-  "$(drive count-windows --pid "$winner")"
+# and hosts the timers: besides the main window and the drop-down list's
+# list it is the program's only top-level window (the IME's are the system's).
+check_eq "the program's top-level windows" "ComboLBox TApplication TForm1" \
+  "$(drive window-classes --pid "$winner" | grep -v -x -E 'IME|MSCTFIME UI' | tr '\n' ' ' | sed 's/ $//')"
 
 wait "$watcher"
 shell=$(window_fact "$(drive wait-window --class Shell_TrayWnd)" pid)

@@ -9,6 +9,7 @@ namespace driver {
 void waitWindow(const Arguments& args);
 void waitGone(const Arguments& args);
 void countWindows(const Arguments& args);
+void windowClasses(const Arguments& args);
 void info(const Arguments& args);
 void tree(const Arguments& args);
 void child(const Arguments& args);

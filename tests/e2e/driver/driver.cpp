@@ -30,6 +30,8 @@ const std::vector<Command>& commands() {
       {L"wait-window", L"[--class C] [--title T] [--pid P] [--visible]: first matching top-level window",
        {L"--class", L"--title", L"--pid"}, {L"--visible"}, driver::waitWindow},
       {L"wait-gone", L"HWND: wait until the window is destroyed", {}, {}, driver::waitGone},
+      {L"window-classes", L"[--class C] [--title T] [--pid P] [--visible]: the classes of matching top-level windows",
+       {L"--class", L"--title", L"--pid"}, {L"--visible"}, driver::windowClasses},
       {L"count-windows", L"[--class C] [--title T] [--pid P] [--visible]: number of matching top-level windows",
        {L"--class", L"--title", L"--pid"}, {L"--visible"}, driver::countWindows},
       {L"info", L"HWND: class, text, visible, enabled, style, exstyle, owner, parent, id, pid, rect, client", {},

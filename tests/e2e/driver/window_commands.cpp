@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "commands.h"
 #include "handles.h"
 #include "output.h"
@@ -85,6 +87,15 @@ void waitGone(const Arguments& args) {
 void countWindows(const Arguments& args) {
   args.expectCount(0, 0);
   printLine(std::to_wstring(matchingTopLevelWindows(filterFrom(args)).size()));
+}
+
+// The class of each matching top-level window, one a line, sorted.
+void windowClasses(const Arguments& args) {
+  args.expectCount(0, 0);
+  std::vector<std::wstring> classes;
+  for (HWND window : matchingTopLevelWindows(filterFrom(args))) classes.push_back(className(window));
+  std::sort(classes.begin(), classes.end());
+  for (const std::wstring& name : classes) printLine(escape(name));
 }
 
 void info(const Arguments& args) {
