@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/shell_folder.h"
+#include "platform/system_folder.h"
 #include "platform/url.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -78,7 +79,14 @@ std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine,
 {
     if (commandLine.size() > kCommandLineLimit)
         return std::nullopt;
-    return platform::RunInNewConsoleAndWait(commandLine, showWindow);
+    // cmd looks for the script's tools in the current folder first, and
+    // "cd\" leads to the root of that folder's drive: started in the system
+    // folder, that root is the system drive's, where standard users cannot
+    // put files. Should "cd\" fail, the tools are still the system's.
+    const auto systemFolder = platform::SystemFolder();
+    if (!systemFolder)
+        return std::nullopt;
+    return platform::RunInNewConsoleAndWait(commandLine, showWindow, *systemFolder);
 }
 
 TForm1::TForm1() : ui::Form(kLayout)

@@ -3,12 +3,14 @@
 
 LUMARIC_RUNS=0
 
-# Starts Lumaric.exe with C:\ as its current folder; LUMARIC_PID is the
-# `wine` process, whose exit code is the program's.
+# Starts Lumaric.exe with C:\ as its current folder, or the folder that
+# the Unix path FOLDER is in Wine; LUMARIC_PID is the `wine` process, whose
+# exit code is the program's.
 lumaric_start() {
+  local folder=${1:-$WINEPREFIX/drive_c}
   LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
   LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
-  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_EXE") >"$LUMARIC_LOG" 2>&1 </dev/null &
+  (cd "$folder" && exec wine "$LUMARIC_EXE") >"$LUMARIC_LOG" 2>&1 </dev/null &
   LUMARIC_PID=$!
 }
 
@@ -54,6 +56,13 @@ expected_script() {
   [[ $(drive acp | tr -d '\r') == 65001 ]] && printf '\xef\xbb\xbf'
   printf '%s\r\n' 'cd\' 'ipconfig/release' 'ipconfig/renew' 'ipconfig/flushdns' \
     'ipconfig /registerdns' 'arp -d' 'Nbtstat -R' 'Nbtstat -RR'
+}
+
+# Where each run of the stand-ins and their copies was started from, one
+# path a line, lower-cased.
+standin_paths() {
+  [[ -f $STANDIN_RECORD ]] || return 0
+  sed -n 's/.*\tpath=//p' "$STANDIN_RECORD" | tr -d '\r' | tr '[:upper:]' '[:lower:]'
 }
 
 # The stand-ins' records without their time stamps, one line per run.
