@@ -63,6 +63,18 @@ std::u16string ScriptPath()
     return folder + u"\\" + std::u16string(core::kScriptFileName);
 }
 
+// Started by the held file's own path rather than by the path it was held
+// by, so that a link on that path changed since cannot put another file in
+// its place. Quoted, so that a folder with blanks cannot be read as a
+// shorter program path.
+std::optional<unsigned long> RunHeldScript(const platform::UniqueHandle& held)
+{
+    const auto path = platform::FinalPath(held);
+    if (!path)
+        return std::nullopt;
+    return RunHiddenAndWait(u"\"" + *path + u"\"", SW_HIDE);
+}
+
 }  // namespace
 
 std::u16string SpecialFolderPath(int csidl)
@@ -188,10 +200,8 @@ void TForm1::ButtonLumaricClick(ui::Object*)
     // The script may run elevated from a folder every program of the user
     // can write to: from here until it has ended no one may change it, and
     // it must still be the script that was written.
-    const auto unchanged = platform::HoldUnchanged(path, script);
-    // Quoted, so that a folder with blanks cannot be read as a shorter
-    // program path.
-    const auto exitCode = RunHiddenAndWait(u"\"" + path + u"\"", SW_HIDE);
+    const auto held = platform::HoldUnchanged(path, script);
+    const auto exitCode = RunHeldScript(held);
     Memo_Log.AppendLine(core::RepairOutcomeLine(exitCode.has_value(), StatusBar1.PanelText(1)));
 }
 

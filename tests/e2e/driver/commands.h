@@ -71,6 +71,9 @@ void editMemory(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 
+// A program held at the moment it starts another.
+void pauseScriptStart(const Arguments& args);
+
 // Colours on the screen and the system's, for telling the style's look from the system's.
 void pixels(const Arguments& args);
 void sysColour(const Arguments& args);

@@ -110,6 +110,9 @@ const std::vector<Command>& commands() {
        driver::tamper},
       {L"watch-windows", L"MS: new top-level windows seen visible within MS milliseconds", {}, {},
        driver::watchWindows},
+      {L"pause-script-start", L"PID GO: stop PID at its next CreateProcessW, print its command line, go on once "
+                              L"the file GO exists",
+       {}, {}, driver::pauseScriptStart},
       {L"pixels", L"HWND X Y [X Y]...: RRGGBB on the screen at each client point", {}, {}, driver::pixels},
       {L"sys-colour", L"INDEX: the system colour GetSysColor(INDEX) as RRGGBB", {}, {}, driver::sysColour},
   };
