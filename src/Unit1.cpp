@@ -194,15 +194,25 @@ void TForm1::ButtonLumaricClick(ui::Object*)
     if (!platform::FileExists(ScriptPath()))
         return;
     Memo_Log.AppendLine(core::kRepairAnnouncement);
-    // Shows the announcement before the thread blocks in the wait.
-    ui::App().ProcessMessages();
-    const std::u16string path = ScriptPath();
-    // The script may run elevated from a folder every program of the user
-    // can write to: from here until it has ended no one may change it, and
-    // it must still be the script that was written.
-    const auto held = platform::HoldUnchanged(path, script);
-    const auto exitCode = RunHeldScript(held);
-    Memo_Log.AppendLine(core::RepairOutcomeLine(exitCode.has_value(), StatusBar1.PanelText(1)));
+    const auto logOutcome = [this](bool succeeded) {
+        Memo_Log.AppendLine(core::RepairOutcomeLine(succeeded, StatusBar1.PanelText(1)));
+    };
+    std::optional<unsigned long> exitCode;
+    try {
+        // Shows the announcement before the thread blocks in the wait.
+        ui::App().ProcessMessages();
+        const std::u16string path = ScriptPath();
+        // The script may run elevated from a folder every program of the user
+        // can write to: from here until it has ended no one may change it, and
+        // it must still be the script that was written.
+        const auto held = platform::HoldUnchanged(path, script);
+        exitCode = RunHeldScript(held);
+    } catch (...) {
+        // Every announcement gets its outcome, also when an error ends the repair.
+        logOutcome(false);
+        throw;
+    }
+    logOutcome(exitCode.has_value());
 }
 
 void TForm1::Button_StartClick(ui::Object*)

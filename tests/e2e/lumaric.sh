@@ -99,3 +99,15 @@ log_has_lines() {
   text=$(drive text "$1") || return 1
   [[ $(grep -o '\\r\\n' <<<"$text" | wc -l) -ge $2 ]]
 }
+
+# Points the user's Templates folder at the Windows path FOLDER.
+templates_at() {
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+    /v Templates /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1 || fail "cannot point the Templates folder at $1"
+}
+
+# The Unix path of the Windows path PATH on drive C:.
+unix_path() {
+  local rest=${1#C:\\}
+  printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}"
+}

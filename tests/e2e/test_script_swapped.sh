@@ -15,8 +15,7 @@ link=$WINEPREFIX/drive_c/lumaric-e2e/templates
 mkdir -p "$WINEPREFIX/drive_c/lumaric-e2e/held" "$WINEPREFIX/drive_c/lumaric-e2e/other"
 printf 'ipconfig /swapped-in\r\n' >"$WINEPREFIX/drive_c/lumaric-e2e/other/R.bat"
 ln -s held "$link"
-wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v Templates \
-  /t REG_EXPAND_SZ /d 'C:\lumaric-e2e\templates' /f >/dev/null 2>&1 || fail "cannot point the Templates folder at the link"
+templates_at 'C:\lumaric-e2e\templates'
 
 lumaric_start
 main=$(lumaric_main_window)

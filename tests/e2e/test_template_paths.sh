@@ -11,16 +11,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin template_paths 170
 
-shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
 announcement='请稍候正在修复网络连接.'
 success='网络连接修复成功.'
 failure='网络连接修复失败.'
-
-# Points the user's Templates folder at the Windows path FOLDER.
-templates_at() {
-  wine reg add "$shell_folders" /v Templates /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1 ||
-    fail "cannot point the Templates folder at $1"
-}
 
 # A folder path of LENGTH characters under C:\lumaric-e2e, made of
 # components of at most 100 characters.
@@ -33,11 +26,6 @@ long_folder() {
     path+='\'$(printf 'd%.0s' $(seq "$part"))
   done
   printf '%s' "$path"
-}
-
-unix_path() {
-  local rest=${1#C:\\}
-  printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}"
 }
 
 # The escaped log text (as the driver prints it) added since BEFORE.
