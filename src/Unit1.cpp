@@ -12,6 +12,7 @@
 #include "platform/ansi_text.h"
 #include "platform/clock.h"
 #include "platform/dpi.h"
+#include "platform/elevation.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/shell_folder.h"
@@ -212,7 +213,8 @@ void TForm1::ButtonLumaricClick(ui::Object*)
         logOutcome(false);
         throw;
     }
-    logOutcome(exitCode.has_value());
+    // Without administrator rights most of the script's commands fail.
+    logOutcome(exitCode.has_value() && platform::ProcessIsElevated());
 }
 
 void TForm1::Button_StartClick(ui::Object*)

@@ -14,6 +14,24 @@ lumaric_start() {
   LUMARIC_PID=$!
 }
 
+# Starts Lumaric.exe from C:\ through the driver's COMMAND (run-minimised,
+# run-limited), which waits for it; LUMARIC_PID as above.
+lumaric_start_by_driver() {
+  LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
+  LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
+  local exe
+  exe=$(winepath -w "$LUMARIC_EXE")
+  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_DRIVER" "$1" "$exe" 'C:\') >"$LUMARIC_LOG" 2>&1 </dev/null &
+  LUMARIC_PID=$!
+}
+
+# Starts Lumaric.exe without administrator rights: with the limited token
+# linked to the driver's, as User Account Control starts a program of an
+# administrator that asks for no more.
+lumaric_start_limited() {
+  lumaric_start_by_driver run-limited
+}
+
 # Waits at most SECONDS for the program started last to end; sets
 # LUMARIC_EXIT, or fails when it is still running.
 lumaric_wait_exit() {

@@ -71,6 +71,10 @@ void editMemory(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 
+// A program started without administrator rights; a process's rights.
+void runLimited(const Arguments& args);
+void tokenElevation(const Arguments& args);
+
 // A program held at the moment it starts another.
 void pauseScriptStart(const Arguments& args);
 

@@ -110,6 +110,10 @@ const std::vector<Command>& commands() {
        driver::tamper},
       {L"watch-windows", L"MS: new top-level windows seen visible within MS milliseconds", {}, {},
        driver::watchWindows},
+      {L"run-limited", L"EXE DIR: run EXE from DIR with the limited token linked to the driver's, wait, exit with "
+                       L"its exit code",
+       {}, {}, driver::runLimited},
+      {L"token-elevation", L"PID: elevated and elevation type of the process's token", {}, {}, driver::tokenElevation},
       {L"pause-script-start", L"PID GO: stop PID at its next CreateProcessW, print its command line, go on once "
                               L"the file GO exists",
        {}, {}, driver::pauseScriptStart},
