@@ -75,6 +75,9 @@ void watchWindows(const Arguments& args);
 void runLimited(const Arguments& args);
 void tokenElevation(const Arguments& args);
 
+// The end of the session, told to a process's windows.
+void endSession(const Arguments& args);
+
 // A program held at the moment it starts another.
 void pauseScriptStart(const Arguments& args);
 

@@ -114,6 +114,9 @@ const std::vector<Command>& commands() {
                        L"its exit code",
        {}, {}, driver::runLimited},
       {L"token-elevation", L"PID: elevated and elevation type of the process's token", {}, {}, driver::tokenElevation},
+      {L"end-session", L"PID {query | end 0|1}: WM_QUERYENDSESSION or WM_ENDSESSION to each top-level window of PID: "
+                       L"per window hwnd, class, answer",
+       {}, {}, driver::endSession},
       {L"pause-script-start", L"PID GO: stop PID at its next CreateProcessW, print its command line, go on once "
                               L"the file GO exists",
        {}, {}, driver::pauseScriptStart},
