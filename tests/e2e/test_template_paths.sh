@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Where the Templates folder is: a path with blanks and one of 253
-# characters give the correct run, R.bat written there byte for byte and
+# Where the Templates folder is: a path with blanks (with programs at the
+# places an unquoted path would be cut at a blank, which must not run) and
+# one of 253 characters give the correct run, R.bat written there byte for byte and
 # run; in a folder of 255 characters R.bat is written, but its path of 261
 # characters is beyond the system's limit for starting a program
 # (MAX_PATH), so nothing runs and the log tells of a failure; a path of 256
@@ -128,7 +129,12 @@ button=$(drive child "$main" 107)
 
 blanks='C:\lumaric e2e\My Templates'
 mkdir -p "$(unix_path "$blanks")"
+# Decoys where an unquoted path would be cut at a blank: C:\lumaric.exe and
+# C:\lumaric e2e\My.exe, copies of a stand-in that record their runs.
+cp "$LUMARIC_STANDINS/ipconfig.exe" "$(unix_path 'C:\lumaric.exe')"
+cp "$LUMARIC_STANDINS/ipconfig.exe" "$(unix_path 'C:\lumaric e2e\My.exe')"
 check_runs blanks "$blanks"
+check_eq "blanks: no program at a shorter part of the path ran" "" "$(standin_paths | grep -v '^c:\\windows\\system32\\')"
 
 # 253 + "\R.bat" is 259 characters, the longest path a program starts from.
 startable=$(long_folder 253)
