@@ -13,10 +13,12 @@
 #include "platform/ansi_text.h"
 #include "platform/clock.h"
 #include "platform/dpi.h"
+#include "platform/elevation.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/system_metrics.h"
 #include "platform/shell_folder.h"
+#include "platform/system_folder.h"
 #include "platform/url.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -68,6 +70,18 @@ std::u16string ScriptPath()
     return folder + u"\\" + std::u16string(core::kScriptFileName);
 }
 
+// Started by the held file's own path rather than by the path it was held
+// by, so that a link on that path changed since cannot put another file in
+// its place. Quoted, so that a folder with blanks cannot be read as a
+// shorter program path.
+std::optional<unsigned long> RunHeldScript(const platform::UniqueHandle& held)
+{
+    const auto path = platform::FinalPath(held);
+    if (!path)
+        return std::nullopt;
+    return RunHiddenAndWait(u"\"" + *path + u"\"", SW_HIDE);
+}
+
 }  // namespace
 
 std::u16string SpecialFolderPath(int csidl)
@@ -84,7 +98,14 @@ std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine,
 {
     if (commandLine.size() > kCommandLineLimit)
         return std::nullopt;
-    return platform::RunInNewConsoleAndWait(commandLine, showWindow);
+    // cmd looks for the script's tools in the current folder first, and
+    // "cd\" leads to the root of that folder's drive: started in the system
+    // folder, that root is the system drive's, where standard users cannot
+    // put files. Should "cd\" fail, the tools are still the system's.
+    const auto systemFolder = platform::SystemFolder();
+    if (!systemFolder)
+        return std::nullopt;
+    return platform::RunInNewConsoleAndWait(commandLine, showWindow, *systemFolder);
 }
 
 TForm1::TForm1(const core::StyleData* style) : ui::Form(kLayout, style)
@@ -186,17 +207,26 @@ void TForm1::ButtonLumaricClick(ui::Object*)
     if (!platform::FileExists(ScriptPath()))
         return;
     Memo_Log.AppendLine(core::kRepairAnnouncement);
-    // Shows the announcement before the thread blocks in the wait.
-    ui::App().ProcessMessages();
-    const std::u16string path = ScriptPath();
-    // The script may run elevated from a folder every program of the user
-    // can write to: from here until it has ended no one may change it, and
-    // it must still be the script that was written.
-    const auto unchanged = platform::HoldUnchanged(path, script);
-    // Quoted, so that a folder with blanks cannot be read as a shorter
-    // program path.
-    const auto exitCode = RunHiddenAndWait(u"\"" + path + u"\"", SW_HIDE);
-    Memo_Log.AppendLine(core::RepairOutcomeLine(exitCode.has_value(), StatusBar1.PanelText(1)));
+    const auto logOutcome = [this](bool succeeded) {
+        Memo_Log.AppendLine(core::RepairOutcomeLine(succeeded, StatusBar1.PanelText(1)));
+    };
+    std::optional<unsigned long> exitCode;
+    try {
+        // Shows the announcement before the thread blocks in the wait.
+        ui::App().ProcessMessages();
+        const std::u16string path = ScriptPath();
+        // The script may run elevated from a folder every program of the user
+        // can write to: from here until it has ended no one may change it, and
+        // it must still be the script that was written.
+        const auto held = platform::HoldUnchanged(path, script);
+        exitCode = RunHeldScript(held);
+    } catch (...) {
+        // Every announcement gets its outcome, also when an error ends the repair.
+        logOutcome(false);
+        throw;
+    }
+    // Without administrator rights most of the script's commands fail.
+    logOutcome(exitCode.has_value() && platform::ProcessIsElevated());
 }
 
 void TForm1::Button_StartClick(ui::Object*)

@@ -30,6 +30,23 @@ bool NumberIsNonZero(const LocaleInfoSource& locale, LocaleField field)
     return text && TryStrToInt(*text).value_or(0) != 0;
 }
 
+// The locale's separator stands for the date separator even where the
+// character means something else in a picture, such as ":". Quoted text is
+// copied as it stands, so inside quotes the character stays itself.
+void MarkDateSeparators(std::u16string& picture, char16_t dateSeparator)
+{
+    char16_t quote = 0;
+    for (char16_t& c : picture) {
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == dateSeparator) {
+            c = u'/';
+        }
+    }
+}
+
 std::u16string ShortDatePicture(const LocaleInfoSource& locale, char16_t dateSeparator)
 {
     std::u16string picture = TextOr(locale, LocaleField::ShortDatePicture, u"m/d/yy");
@@ -40,9 +57,7 @@ std::u16string ShortDatePicture(const LocaleInfoSource& locale, char16_t dateSep
                                      [](char16_t c) { return c == u'g' || c == u'G'; }),
                       picture.end());
     }
-    // The locale's separator stands for the date separator even where the
-    // character means something else in a picture, such as ":".
-    std::replace(picture.begin(), picture.end(), dateSeparator, u'/');
+    MarkDateSeparators(picture, dateSeparator);
     return picture;
 }
 

@@ -2,9 +2,9 @@
 
 namespace core {
 
-std::u16string RepairOutcomeLine(bool scriptStarted, std::u16string_view clockText)
+std::u16string RepairOutcomeLine(bool succeeded, std::u16string_view clockText)
 {
-    std::u16string line(scriptStarted ? kRepairSucceeded : kRepairFailed);
+    std::u16string line(succeeded ? kRepairSucceeded : kRepairFailed);
     line.append(clockText);
     return line;
 }

@@ -6,6 +6,7 @@
 
 #include "core/error.h"
 #include "core/error_text.h"
+#include "core/long_path.h"
 #include "core/text.h"
 #include "platform/handles.h"
 #include "platform/wide.h"
@@ -72,6 +73,23 @@ UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigne
         read != bytes.size() || !std::equal(bytes.begin(), bytes.end(), held.begin()))
         throw core::Error(core::Format(core::kScriptChanged, {FullPathName(path)}));
     return file;
+}
+
+std::optional<std::u16string> FinalPath(const UniqueHandle& file)
+{
+    std::u16string path(MAX_PATH, u'\0');
+    for (;;) {
+        const DWORD length = GetFinalPathNameByHandleW(file.get(), reinterpret_cast<wchar_t*>(path.data()),
+                                                       static_cast<DWORD>(path.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0)
+            return std::nullopt;
+        // Too small a buffer gets the size needed, the terminating zero included.
+        const bool fitted = length < path.size();
+        path.resize(length);
+        if (fitted)
+            return core::WithoutLongPathPrefix(path);
+    }
 }
 
 bool FileExists(const std::u16string& path)

@@ -2,6 +2,7 @@
 // The file operations of the repair: writing the script and testing that it
 // is there.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& 
 // no one may write, rename or delete it, and checks that it holds exactly
 // the bytes. Throws core::Error when it cannot be opened or holds others.
 UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigned char>& bytes);
+
+// The path by which the open file is reached, with every link resolved, in
+// the usual form (C:\...) where that fits in MAX_PATH; nothing when the
+// system cannot name it.
+std::optional<std::u16string> FinalPath(const UniqueHandle& file);
 
 // True when a file (not a folder) is at the path; links are followed.
 bool FileExists(const std::u16string& path);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/system_folder.h"
 #include "platform/wide.h"
 
 namespace platform {
@@ -10,12 +11,10 @@ FARPROC SystemFunction(const wchar_t* dll, const char* name)
 {
     HMODULE module = GetModuleHandleW(dll);
     if (!module) {
-        wchar_t folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
+        const auto folder = SystemFolder();
+        if (!folder)
             return nullptr;
-        const std::u16string path =
-            FromWide(folder, length) + u"\\" + FromWide(dll);
+        const std::u16string path = *folder + u"\\" + FromWide(dll);
         module = LoadLibraryW(Wide(path));
         if (!module)
             return nullptr;

@@ -3,13 +3,33 @@
 
 LUMARIC_RUNS=0
 
-# Starts Lumaric.exe with C:\ as its current folder; LUMARIC_PID is the
-# `wine` process, whose exit code is the program's.
+# Starts Lumaric.exe with C:\ as its current folder, or the folder that
+# the Unix path FOLDER is in Wine; LUMARIC_PID is the `wine` process, whose
+# exit code is the program's.
 lumaric_start() {
+  local folder=${1:-$WINEPREFIX/drive_c}
   LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
   LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
-  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_EXE") >"$LUMARIC_LOG" 2>&1 </dev/null &
+  (cd "$folder" && exec wine "$LUMARIC_EXE") >"$LUMARIC_LOG" 2>&1 </dev/null &
   LUMARIC_PID=$!
+}
+
+# Starts Lumaric.exe from C:\ through the driver's COMMAND (run-minimised,
+# run-limited), which waits for it; LUMARIC_PID as above.
+lumaric_start_by_driver() {
+  LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
+  LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
+  local exe
+  exe=$(winepath -w "$LUMARIC_EXE")
+  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_DRIVER" "$1" "$exe" 'C:\') >"$LUMARIC_LOG" 2>&1 </dev/null &
+  LUMARIC_PID=$!
+}
+
+# Starts Lumaric.exe without administrator rights: with the limited token
+# linked to the driver's, as User Account Control starts a program of an
+# administrator that asks for no more.
+lumaric_start_limited() {
+  lumaric_start_by_driver run-limited
 }
 
 # Waits at most SECONDS for the program started last to end; sets
@@ -56,6 +76,13 @@ expected_script() {
     'ipconfig /registerdns' 'arp -d' 'Nbtstat -R' 'Nbtstat -RR'
 }
 
+# Where each run of the stand-ins and their copies was started from, one
+# path a line, lower-cased.
+standin_paths() {
+  [[ -f $STANDIN_RECORD ]] || return 0
+  sed -n 's/.*\tpath=//p' "$STANDIN_RECORD" | tr -d '\r' | tr '[:upper:]' '[:lower:]'
+}
+
 # The stand-ins' records without their time stamps, one line per run.
 standin_runs() {
   [[ -f $STANDIN_RECORD ]] || return 0
@@ -89,4 +116,16 @@ log_has_lines() {
   local text
   text=$(drive text "$1") || return 1
   [[ $(grep -o '\\r\\n' <<<"$text" | wc -l) -ge $2 ]]
+}
+
+# Points the user's Templates folder at the Windows path FOLDER.
+templates_at() {
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+    /v Templates /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1 || fail "cannot point the Templates folder at $1"
+}
+
+# The Unix path of the Windows path PATH on drive C:.
+unix_path() {
+  local rest=${1#C:\\}
+  printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}"
 }

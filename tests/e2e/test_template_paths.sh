@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Where the Templates folder is: a path with blanks and one of 253
-# characters give the correct run, R.bat written there byte for byte and
+# Where the Templates folder is: a path with blanks (with programs at the
+# places an unquoted path would be cut at a blank, which must not run) and
+# one of 253 characters give the correct run, R.bat written there byte for byte and
 # run; in a folder of 255 characters R.bat is written, but its path of 261
 # characters is beyond the system's limit for starting a program
 # (MAX_PATH), so nothing runs and the log tells of a failure; a path of 256
@@ -11,16 +12,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin template_paths 170
 
-shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
 announcement='请稍候正在修复网络连接.'
 success='网络连接修复成功.'
 failure='网络连接修复失败.'
-
-# Points the user's Templates folder at the Windows path FOLDER.
-templates_at() {
-  wine reg add "$shell_folders" /v Templates /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1 ||
-    fail "cannot point the Templates folder at $1"
-}
 
 # A folder path of LENGTH characters under C:\lumaric-e2e, made of
 # components of at most 100 characters.
@@ -33,11 +27,6 @@ long_folder() {
     path+='\'$(printf 'd%.0s' $(seq "$part"))
   done
   printf '%s' "$path"
-}
-
-unix_path() {
-  local rest=${1#C:\\}
-  printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}"
 }
 
 # The escaped log text (as the driver prints it) added since BEFORE.
@@ -140,7 +129,12 @@ button=$(drive child "$main" 107)
 
 blanks='C:\lumaric e2e\My Templates'
 mkdir -p "$(unix_path "$blanks")"
+# Decoys where an unquoted path would be cut at a blank: C:\lumaric.exe and
+# C:\lumaric e2e\My.exe, copies of a stand-in that record their runs.
+cp "$LUMARIC_STANDINS/ipconfig.exe" "$(unix_path 'C:\lumaric.exe')"
+cp "$LUMARIC_STANDINS/ipconfig.exe" "$(unix_path 'C:\lumaric e2e\My.exe')"
 check_runs blanks "$blanks"
+check_eq "blanks: no program at a shorter part of the path ran" "" "$(standin_paths | grep -v '^c:\\windows\\system32\\')"
 
 # 253 + "\R.bat" is 259 characters, the longest path a program starts from.
 startable=$(long_folder 253)

@@ -10,12 +10,7 @@ TRAY_MENU_ENTRIES=(检测更新 - 显示窗口 隐藏窗口 - 退出程序)
 # Starts Lumaric.exe as a shortcut set to "run minimised" does; as with
 # lumaric_start, LUMARIC_PID's exit code is the program's.
 lumaric_start_minimised() {
-  LUMARIC_RUNS=$((LUMARIC_RUNS + 1))
-  LUMARIC_LOG=$E2E_TEST_DIR/lumaric-$LUMARIC_RUNS.log
-  local exe
-  exe=$(winepath -w "$LUMARIC_EXE")
-  (cd "$WINEPREFIX/drive_c" && exec wine "$LUMARIC_DRIVER" run-minimised "$exe" 'C:\') >"$LUMARIC_LOG" 2>&1 </dev/null &
-  LUMARIC_PID=$!
+  lumaric_start_by_driver run-minimised
 }
 
 # COUNT icons of another program in the notification area for the rest of

@@ -1,5 +1,7 @@
 #include "core/format_settings.h"
 
+#include "core/date_time_format.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -119,4 +121,18 @@ TEST(FormatSettings, RemovesEraLettersOnlyForChineseJapaneseAndKorean)
         locale.Set(LocaleField::ShortDatePicture, u"gg yyyy/M/d G");
         EXPECT_EQ(core::FillFormatSettings(locale).shortDatePicture, u"gg yyyy/M/d G") << language;
     }
+}
+
+TEST(FormatSettings, MarksTheDateSeparatorOnlyOutsideQuotedText)
+{
+    FakeLocale bulgarian;
+    bulgarian.Set(LocaleField::ShortDatePicture, u"d.M.yyyy 'г.'").Set(LocaleField::DateSeparator, u".");
+    const core::FormatSettings settings = core::FillFormatSettings(bulgarian);
+    EXPECT_EQ(settings.shortDatePicture, u"d/M/yyyy 'г.'");
+    EXPECT_EQ(core::FormatDateTime(settings.shortDatePicture, {2026, 12, 9, 3, 10, 0, 0, 0}, settings),
+              u"9.12.2026 г.");
+
+    FakeLocale quotes;
+    quotes.Set(LocaleField::ShortDatePicture, u"d-\"M-\"yy'-'-'yyyy-").Set(LocaleField::DateSeparator, u"-");
+    EXPECT_EQ(core::FillFormatSettings(quotes).shortDatePicture, u"d/\"M-\"yy'-'/'yyyy-");
 }

@@ -73,6 +73,16 @@ void editMemory(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 
+// A program started without administrator rights; a process's rights.
+void runLimited(const Arguments& args);
+void tokenElevation(const Arguments& args);
+
+// The end of the session, told to a process's windows.
+void endSession(const Arguments& args);
+
+// A program held at the moment it starts another.
+void pauseScriptStart(const Arguments& args);
+
 // Colours on the screen and the system's, for telling the style's look from the system's.
 void pixels(const Arguments& args);
 void sysColour(const Arguments& args);

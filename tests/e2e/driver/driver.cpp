@@ -114,6 +114,16 @@ const std::vector<Command>& commands() {
        driver::tamper},
       {L"watch-windows", L"MS: new top-level windows seen visible within MS milliseconds", {}, {},
        driver::watchWindows},
+      {L"run-limited", L"EXE DIR: run EXE from DIR with the limited token linked to the driver's, wait, exit with "
+                       L"its exit code",
+       {}, {}, driver::runLimited},
+      {L"token-elevation", L"PID: elevated and elevation type of the process's token", {}, {}, driver::tokenElevation},
+      {L"end-session", L"PID {query | end 0|1}: WM_QUERYENDSESSION or WM_ENDSESSION to each top-level window of PID: "
+                       L"per window hwnd, class, answer",
+       {}, {}, driver::endSession},
+      {L"pause-script-start", L"PID GO: stop PID at its next CreateProcessW, print its command line, go on once "
+                              L"the file GO exists",
+       {}, {}, driver::pauseScriptStart},
       {L"pixels", L"HWND X Y [X Y]...: RRGGBB on the screen at each client point", {}, {}, driver::pixels},
       {L"sys-colour", L"INDEX: the system colour GetSysColor(INDEX) as RRGGBB", {}, {}, driver::sysColour},
   };

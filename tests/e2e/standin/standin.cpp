@@ -1,7 +1,7 @@
 // Recording stand-in for ipconfig, arp and nbtstat. The end-to-end tests run
 // the repair script against copies of it, so this machine's network is never
 // touched, and each copy leaves a line saying who ran, with what, and whether
-// its console could be seen.
+// its console could be seen, and where it was started from.
 #include <windows.h>
 
 #include <cwchar>
@@ -33,11 +33,17 @@ bool readEnvironment(const wchar_t* name, std::wstring& value) {
   return true;
 }
 
-// The name cmd actually started, lower-cased so "Nbtstat" and "nbtstat" agree.
-std::wstring programName() {
+// Where the program that cmd started lies: the system's tool, or a copy
+// placed where cmd looks first.
+std::wstring programPath() {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring name(path, length);
+  return std::wstring(path, length);
+}
+
+// The name cmd actually started, lower-cased so "Nbtstat" and "nbtstat" agree.
+std::wstring programName() {
+  std::wstring name = programPath();
   name.erase(0, name.find_last_of(L"\\/") + 1);
   if (name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0) name.resize(name.size() - 4);
   for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
@@ -109,7 +115,7 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   const std::string line = utf8(L"name=" + programName() + L"\targs=" + arguments(argc, argv) + L"\tconsole=" +
-                                consoleState() + L"\ttime=" + timestamp() + L"\n");
+                                consoleState() + L"\ttime=" + timestamp() + L"\tpath=" + programPath() + L"\n");
   Handle log(CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!log.valid()) return fail(L"cannot open " + logPath + L" (error " + std::to_wstring(GetLastError()) + L")");
