@@ -4,12 +4,7 @@ namespace core {
 namespace {
 
 constexpr std::u16string_view kLongPrefix = u"\\\\?\\";
-constexpr std::u16string_view kLongUncPrefix = u"\\\\?\\UNC\\";
-
-bool StartsWith(std::u16string_view text, std::u16string_view prefix)
-{
-    return text.substr(0, prefix.size()) == prefix;
-}
+constexpr std::u16string_view kUncPart = u"UNC\\";
 
 bool IsDriveLetter(char16_t c)
 {
@@ -18,18 +13,22 @@ bool IsDriveLetter(char16_t c)
 
 }  // namespace
 
-std::u16string WithoutLongPathPrefix(std::u16string_view path)
+std::optional<std::u16string> UsualPath(std::u16string_view longPath)
 {
-    std::u16string usual;
-    if (StartsWith(path, kLongUncPrefix)) {
-        usual = u"\\\\" + std::u16string(path.substr(kLongUncPrefix.size()));
-    } else if (StartsWith(path, kLongPrefix) && path.size() >= kLongPrefix.size() + 2 &&
-               IsDriveLetter(path[kLongPrefix.size()]) && path[kLongPrefix.size() + 1] == u':') {
-        usual = path.substr(kLongPrefix.size());
-    } else {
-        return std::u16string(path);
-    }
-    return usual.size() < kMaxPath ? usual : std::u16string(path);
+    if (longPath.substr(0, kLongPrefix.size()) != kLongPrefix)
+        return std::nullopt;
+    std::u16string_view rest = longPath.substr(kLongPrefix.size());
+    // "\\?\UNC\server\..." is "\\server\...": one backslash takes the place of "UNC".
+    const bool network = rest.substr(0, kUncPart.size()) == kUncPart;
+    if (network)
+        rest.remove_prefix(kUncPart.size() - 1);
+    else if (rest.size() < 2 || !IsDriveLetter(rest[0]) || rest[1] != u':')
+        return std::nullopt;
+    if (rest.size() + (network ? 1 : 0) >= kMaxPath)
+        return std::nullopt;
+    std::u16string usual(network ? 1 : 0, u'\\');
+    usual.append(rest);
+    return usual;
 }
 
 }  // namespace core

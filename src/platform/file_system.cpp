@@ -77,19 +77,14 @@ UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigne
 
 std::optional<std::u16string> FinalPath(const UniqueHandle& file)
 {
-    std::u16string path(MAX_PATH, u'\0');
-    for (;;) {
-        const DWORD length = GetFinalPathNameByHandleW(file.get(), reinterpret_cast<wchar_t*>(path.data()),
-                                                       static_cast<DWORD>(path.size()),
-                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (length == 0)
-            return std::nullopt;
-        // Too small a buffer gets the size needed, the terminating zero included.
-        const bool fitted = length < path.size();
-        path.resize(length);
-        if (fitted)
-            return core::WithoutLongPathPrefix(path);
-    }
+    // Room for every path whose usual form fits in MAX_PATH; a longer one
+    // has none.
+    wchar_t path[core::kMaxPath + core::kLongFormExtra];
+    const DWORD length = GetFinalPathNameByHandleW(file.get(), path, static_cast<DWORD>(std::size(path)),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 || length >= std::size(path))
+        return std::nullopt;
+    return core::UsualPath(FromWide(path, length));
 }
 
 bool FileExists(const std::u16string& path)

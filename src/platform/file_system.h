@@ -21,8 +21,8 @@ void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& 
 UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigned char>& bytes);
 
 // The path by which the open file is reached, with every link resolved, in
-// the usual form (C:\...) where that fits in MAX_PATH; nothing when the
-// system cannot name it.
+// the usual form (C:\...); nothing where that does not fit in MAX_PATH or
+// the system cannot name it.
 std::optional<std::u16string> FinalPath(const UniqueHandle& file);
 
 // True when a file (not a folder) is at the path; links are followed.

@@ -9,20 +9,7 @@ namespace ui {
 class MouseOver {
 public:
     // True when the message changed it.
-    bool Update(HWND window, UINT message) noexcept
-    {
-        if (message != WM_MOUSEMOVE && message != WM_MOUSELEAVE)
-            return false;
-        const bool over = message == WM_MOUSEMOVE;
-        if (over == over_)
-            return false;
-        over_ = over;
-        if (over) {
-            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
-            TrackMouseEvent(&track);
-        }
-        return true;
-    }
+    bool Update(HWND window, UINT message) noexcept;
     bool Over() const noexcept { return over_; }
 
 private:
