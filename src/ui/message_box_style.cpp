@@ -18,8 +18,8 @@ class BoxButton : public Window {
 public:
     explicit BoxButton(HWND button)
     {
-        SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
         Attach(button, Ownership::Borrowed);
+        SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, FALSE);
     }
     bool Hot() const noexcept { return mouse_.Over(); }
 
@@ -28,6 +28,10 @@ protected:
     {
         if (mouse_.Update(Handle(), message))
             InvalidateRect(Handle(), nullptr, FALSE);
+        // The box makes its default button a default push button again as
+        // it comes up; it stays the style's to draw.
+        if (message == BM_SETSTYLE)
+            wParam = (wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW;
         return Default(message, wParam, lParam);
     }
 

@@ -159,6 +159,11 @@ shoot_at() {
   sleep 0.5
   check_eq "$suffix: error box background in the style" "$(style_colour msgbox.background)" \
     "$(drive pixels "$box" 2 2)"
+  # Its OK button is the style's, as the focused (or, without the keyboard
+  # cues, default) button: drawn by the program, not by the system.
+  check_match "$suffix: error box's OK button drawn in the style" \
+    "$(style_colour button.focused.border)|$(style_colour button.default.border)" \
+    "$(drive pixels "$(drive child "$box" 1)" "$(scaled 20)" 0)"
   screenshot "style-error-$suffix" "$box" >/dev/null
   drive press "$box" 1
   drive wait-gone "$box" --timeout 10000 || e2e_record no "$suffix: OK closes the error box"
