@@ -129,3 +129,10 @@ unix_path() {
   local rest=${1#C:\\}
   printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}"
 }
+
+# The caption of a message box's OK button in the session's language
+# ("OK", "确定"), as the system gives it.
+ok_button_text() {
+  [[ -n ${OK_BUTTON_TEXT:-} ]] || OK_BUTTON_TEXT=$(drive ok-text)
+  printf '%s' "$OK_BUTTON_TEXT"
+}

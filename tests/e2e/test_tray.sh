@@ -103,8 +103,8 @@ wait_until 10 "the window shown by a right double-click" is_visible
 check_true "a right double-click shows the window" is_visible
 check_true "a right double-click opens no menu" tray_no_menu
 
-# The menu at the cursor: its left edge there, its top too unless the
-# screen has no room below, and then above the cursor. It is as high as its
+# The menu at the cursor: its left edge there as far as the screen has room,
+# its top too unless the screen has no room below, and then above the cursor. It is as high as its
 # six entries in the program's style within a thin border; each entry shows
 # text, each separator a line across. What each entry does is checked below
 # by choosing it. The tip comes up once the mouse rests on the icon; it is
@@ -113,7 +113,13 @@ tray_rest_on_icon "$icon_x" "$icon_y"
 menu=$(tray_open_menu "$icon_x" "$icon_y") || fail "a right click on the icon opened no menu"
 tray_pop_tips
 read -r menu_left menu_top menu_width menu_height < <(window_fact "$menu" rect)
-check_eq "the menu opens with its left edge at the cursor" "$icon_x" "$menu_left"
+# A menu too wide for the room right of the cursor ends at the screen's edge
+# (the Chinese menu font is wider).
+screen_width=${E2E_SCREEN%x*}
+expected_left=$icon_x
+((icon_x + menu_width > screen_width)) && expected_left=$((screen_width - menu_width))
+check_eq "the menu opens with its left edge at the cursor, or as near as the screen allows" \
+  "$expected_left" "$menu_left"
 if ((icon_y + menu_height <= ${E2E_SCREEN#*x})); then
   check_eq "the menu opens with its top edge at the cursor" "$icon_y" "$menu_top"
 else

@@ -20,6 +20,7 @@ void process(const Arguments& args);
 void point(const Arguments& args);
 void closeBox(const Arguments& args);
 void hitTest(const Arguments& args);
+void okText(const Arguments& args);
 void workArea(const Arguments& args);
 
 // Controls and messages.

@@ -50,6 +50,7 @@ const std::vector<Command>& commands() {
        driver::closeBox},
       {L"hit-test", L"HWND DX DY: the window's WM_NCHITTEST answer at DX DY from its top-left corner", {}, {},
        driver::hitTest},
+      {L"ok-text", L": the caption the system gives a message box's OK button", {}, {}, driver::okText},
       {L"work-area", L": left top width height of the work area", {}, {}, driver::workArea},
       {L"create-error", L"PATH: the error and system text of creating PATH as the repair does", {}, {},
        driver::createError},
