@@ -138,11 +138,11 @@ measure_log_and_click() {
 # The table in Markdown: medians of DATA, each as Lumaric / floor, against
 # the targets.
 results_table() {
-  local data=$1 command=$2 idle=$3 runs=$4 idle_runs=$5
-  python3 - "$data" "$command" "$idle" "$runs" "$idle_runs" "$(wine --version)" <<'PYTHON'
+  local data=$1 command=$2 idle=$3 runs=$4 start_runs=$5 idle_runs=$6
+  python3 - "$data" "$command" "$idle" "$runs" "$start_runs" "$idle_runs" "$(wine --version)" <<'PYTHON'
 import statistics, sys, datetime
 
-data, command, idle, runs, idle_runs, wine = sys.argv[1:]
+data, command, idle, runs, start_runs, idle_runs, wine = sys.argv[1:]
 values = {}
 for line in open(data, encoding="utf-8"):
     program, key, value = line.rstrip("\n").split("\t")
@@ -214,7 +214,7 @@ def table(header, rows):
         print("| " + " | ".join(row) + " |")
 
 print(f"Measured {datetime.date.today().isoformat()} under {wine} on Xvfb with `{command}`: medians of "
-      f"{runs} runs (memory and CPU time: {idle_runs} runs side by side; idle in the notification area for "
+      f"{runs} runs (start: {start_runs} runs; memory and CPU time: {idle_runs} runs side by side; idle in the notification area for "
       f"{idle_text}, `--ten-minutes` for 10 min).")
 print()
 table(("Measure", "Lumaric", "Floor", "Lumaric / floor", "Target", "Met"), rows)
