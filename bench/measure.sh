@@ -1,6 +1,11 @@
-# Sourced by bench/run after tests/e2e/lib.sh: the measurements, each
+# Sourced by bench/run after bench/lib.sh: the measurements, each
 # recorded as a line "PROGRAM KEY VALUE" in $data, and the table of their
 # medians.
+
+# The programs measured, their executables and their main windows' classes.
+programs=(lumaric floor bare)
+declare -gA exe_path=([lumaric]=$LUMARIC_EXE [floor]=$FLOOR_EXE [bare]=$BARE_EXE)
+declare -gA window_class=([lumaric]=TForm1 [floor]=LumaricFloor [bare]=LumaricBare)
 
 # Button 最小化 (it hides the window to the notification area), the log and
 # button 现在修复 of the main window.
@@ -20,7 +25,7 @@ fact() {
 # and painted; the program is closed again.
 first_paint_ms() {
   local out
-  out=$(drive first-paint "$1" "$2" --dir 'C:\' --close --timeout 60000) || fail "first paint of $1 failed: $out"
+  out=$(bench_drive first-paint "$1" "$2" --dir 'C:\' --close --timeout 60000) || fail "first paint of $1 failed: $out"
   fact "$out" ms
 }
 
@@ -56,47 +61,50 @@ await_end() {
   wait "$pid" 2>/dev/null || true
 }
 
-# Both programs side by side: memory once shown, CPU time over CPU seconds
-# shown and idle, memory after IDLE seconds hidden (Lumaric in the
-# notification area, the floor minimised: it has no icon there).
+# The three programs side by side: memory once shown, CPU time over CPU
+# seconds shown and idle, memory after IDLE seconds hidden (Lumaric in the
+# notification area, the floors minimised: they do not hide there).
 measure_idle() {
-  local idle=$1 cpu=$2 lumaric floor main floor_window
-  lumaric=$(start_program "$LUMARIC_EXE" "$E2E_TEST_DIR/idle-lumaric.log")
-  floor=$(start_program "$FLOOR_EXE" "$E2E_TEST_DIR/idle-floor.log")
-  main=$(drive wait-window --class TForm1 --visible --timeout 60000) || fail "Lumaric's window did not come up"
-  floor_window=$(drive wait-window --class LumaricFloor --visible --timeout 60000) || fail "the floor's window did not come up"
+  local idle=$1 cpu=$2 program
+  local -A pid window cpu_before
+  for program in "${programs[@]}"; do
+    pid[$program]=$(start_program "${exe_path[$program]}" "$E2E_TEST_DIR/idle-$program.log")
+  done
+  for program in "${programs[@]}"; do
+    window[$program]=$(drive wait-window --class "${window_class[$program]}" --visible --timeout 60000) ||
+      fail "the window of $program did not come up"
+  done
   sleep 5
-  local program pid
-  for program in lumaric floor; do
-    pid=${!program}
-    record "$program" private_shown_kb "$(private_kb "$pid")"
-    record "$program" working_set_shown_kb "$(working_set_kb "$pid")"
+  for program in "${programs[@]}"; do
+    record "$program" private_shown_kb "$(private_kb "${pid[$program]}")"
+    record "$program" working_set_shown_kb "$(working_set_kb "${pid[$program]}")"
+    cpu_before[$program]=$(cpu_ns "${pid[$program]}")
+  done
+  sleep "$cpu"
+  for program in "${programs[@]}"; do
+    record "$program" cpu_ms $((($(cpu_ns "${pid[$program]}") - ${cpu_before[$program]}) / 1000000))
   done
 
-  local lumaric_cpu floor_cpu
-  lumaric_cpu=$(cpu_ns "$lumaric") floor_cpu=$(cpu_ns "$floor")
-  sleep "$cpu"
-  record lumaric cpu_ms $((($(cpu_ns "$lumaric") - lumaric_cpu) / 1000000))
-  record floor cpu_ms $((($(cpu_ns "$floor") - floor_cpu) / 1000000))
-
-  drive click "$(drive child "$main" "$MINIMISE_ID")" >/dev/null
-  drive post "$floor_window" WM_SYSCOMMAND "$SC_MINIMIZE" >/dev/null
-  hidden() { [[ $(window_fact "$main" visible) == 0 ]]; }
+  drive click "$(drive child "${window[lumaric]}" "$MINIMISE_ID")" >/dev/null
+  drive post "${window[floor]}" WM_SYSCOMMAND "$SC_MINIMIZE" >/dev/null
+  drive post "${window[bare]}" WM_SYSCOMMAND "$SC_MINIMIZE" >/dev/null
+  hidden() { [[ $(window_fact "${window[lumaric]}" visible) == 0 ]]; }
   wait_until 20 "Lumaric's window to go to the notification area" hidden
   sleep "$idle"
-  for program in lumaric floor; do
-    pid=${!program}
-    record "$program" private_idle_kb "$(private_kb "$pid")"
-    record "$program" working_set_idle_kb "$(working_set_kb "$pid")"
+  for program in "${programs[@]}"; do
+    record "$program" private_idle_kb "$(private_kb "${pid[$program]}")"
+    record "$program" working_set_idle_kb "$(working_set_kb "${pid[$program]}")"
   done
 
-  drive post "$main" WM_CLOSE >/dev/null
-  drive post "$floor_window" WM_CLOSE >/dev/null
-  await_end "$lumaric"
-  await_end "$floor"
+  for program in "${programs[@]}"; do
+    drive post "${window[$program]}" WM_CLOSE >/dev/null
+  done
+  for program in "${programs[@]}"; do
+    await_end "${pid[$program]}"
+  done
 }
 
-# Lumaric only (the floor has neither a log nor a script): RUNS times the
+# Lumaric only (the floors have neither a log nor a script): RUNS times the
 # cost of appending a log line at the 1st, 10,000th and 100,000th line, and
 # the time from a click on 现在修复 to the script's process being started.
 measure_log_and_click() {
@@ -105,20 +113,20 @@ measure_log_and_click() {
   main=$(lumaric_main_window)
   memo=$(drive child "$main" "$MEMO_ID")
   button=$(drive child "$main" "$REPAIR_ID")
-  # The same appends to a bare edit of the driver's own, made like the log,
+  # The same appends to a bare edit of the benchmark driver's own, made like the log,
   # tell the control's share from the program's.
   local where own
   for ((i = 1; i <= runs; i++)); do
     for where in lumaric bare_edit; do
       own=$([[ $where == bare_edit ]] && echo --own || true)
-      out=$(drive append-cost "$memo" --preset --at 1,10000,100000 --span 9 $own) || fail "append-cost failed: $out"
+      out=$(bench_drive append-cost "$memo" --preset --at 1,10000,100000 --span 9 $own) || fail "append-cost failed: $out"
       printf '%s\n%s\n' "$where" "$out" >>"$E2E_TEST_DIR/append-cost.txt"
       for line in 1 10000 100000; do record "$where" "append_${line}_us" "$(fact "$out" "append_${line}_us")"; done
     done
   done
   drive set-text "$memo" "" >/dev/null
   for ((i = 0; i <= runs; i++)); do
-    out=$(drive script-start "$button" --wait-end --timeout 60000) || fail "script-start failed: $out"
+    out=$(bench_drive script-start "$button" --wait-end --timeout 60000) || fail "script-start failed: $out"
     printf '%s\n' "$out" >>"$E2E_TEST_DIR/script-start.txt"
     # The first repair also creates R.bat: it is not counted.
     ((i > 0)) && record lumaric click_ms "$(fact "$out" ms)"
@@ -130,11 +138,11 @@ measure_log_and_click() {
 # The table in Markdown: medians of DATA, each as Lumaric / floor, against
 # the targets.
 results_table() {
-  local data=$1 command=$2 idle=$3 runs=$4 idle_runs=$5
-  python3 - "$data" "$command" "$idle" "$runs" "$idle_runs" "$(wine --version)" <<'PYTHON'
+  local data=$1 command=$2 idle=$3 runs=$4 start_runs=$5 idle_runs=$6
+  python3 - "$data" "$command" "$idle" "$runs" "$start_runs" "$idle_runs" "$(wine --version)" <<'PYTHON'
 import statistics, sys, datetime
 
-data, command, idle, runs, idle_runs, wine = sys.argv[1:]
+data, command, idle, runs, start_runs, idle_runs, wine = sys.argv[1:]
 values = {}
 for line in open(data, encoding="utf-8"):
     program, key, value = line.rstrip("\n").split("\t")
@@ -148,14 +156,18 @@ def number(value, digits):
     return "—" if value is None else f"{value:,.{digits}f}"
 
 idle_text = f"{int(idle) // 60} min" if int(idle) % 60 == 0 else f"{idle} s"
-rows = []
+rows, bare_rows = [], []
 
-def ratio_row(title, key, digits, limit):
-    lumaric, floor = median("lumaric", key), median("floor", key)
+# A row of Lumaric's median against that of the floor BASE.
+def ratio_row(title, key, digits, limit, base="floor", table=rows):
+    lumaric, floor = median("lumaric", key), median(base, key)
     ratio = lumaric / floor if lumaric is not None and floor else None
     met = "—" if limit is None or ratio is None else ("yes" if ratio <= limit else "**no**")
     target = "" if limit is None else f"≤ {limit:.2f} ×"
-    rows.append((title, number(lumaric, digits), number(floor, digits), number(ratio, 2) + " ×" if ratio else "—", target, met))
+    table.append((title, number(lumaric, digits), number(floor, digits), number(ratio, 2) + " ×" if ratio else "—", target, met))
+
+def bare_row(title, key, digits, limit=None):
+    ratio_row(title, key, digits, limit, "bare", bare_rows)
 
 ratio_row("start of the process to main window first painted, ms", "start_ms", 1, 1.15)
 ratio_row("private memory once shown, KiB", "private_shown_kb", 0, 1.25)
@@ -186,14 +198,30 @@ click = median("lumaric", "click_ms")
 rows.append(("click on \"现在修复\" to the script's process started, ms", number(click, 1), "—", "—", "≤ 20 ms",
              "yes" if click is not None and click <= 20 else "**no**"))
 
+bare_row("start of the process to main window first painted, ms", "start_ms", 1, 1.15)
+bare_row("private memory once shown, KiB", "private_shown_kb", 0, 1.15)
+bare_row(f"private memory after {idle_text} idle (Lumaric in the notification area, the bare floor minimised), KiB",
+         "private_idle_kb", 0, 1.15)
+bare_row("working set once shown, KiB", "working_set_shown_kb", 0)
+bare_row(f"working set after {idle_text} idle, KiB", "working_set_idle_kb", 0)
+bare_row("CPU time over 60 s idle, ms", "cpu_ms", 0)
+bare_row("size of the executable, bytes", "exe_bytes", 0)
+
+def table(header, rows):
+    print("| " + " | ".join(header) + " |")
+    print("| --- | ---: | ---: | ---: | --- | --- |")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+
 print(f"Measured {datetime.date.today().isoformat()} under {wine} on Xvfb with `{command}`: medians of "
-      f"{runs} runs (memory and CPU time: {idle_runs} runs side by side; idle in the notification area for "
+      f"{runs} runs (start: {start_runs} runs; memory and CPU time: {idle_runs} runs side by side; idle in the notification area for "
       f"{idle_text}, `--ten-minutes` for 10 min).")
 print()
-header = ("Measure", "Lumaric", "Floor", "Lumaric / floor", "Target", "Met")
-print("| " + " | ".join(header) + " |")
-print("| --- | ---: | ---: | ---: | --- | --- |")
-for row in rows:
-    print("| " + " | ".join(row) + " |")
+table(("Measure", "Lumaric", "Floor", "Lumaric / floor", "Target", "Met"), rows)
+print()
+print("Against the bare floor (`bench/bare.cpp`: the same main window written directly in Win32, with no toolkit "
+      "and no style), in the same run and side by side:")
+print()
+table(("Measure", "Lumaric", "Bare floor", "Lumaric / bare floor", "Target", "Met"), bare_rows)
 PYTHON
 }

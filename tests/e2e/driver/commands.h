@@ -16,7 +16,6 @@ void child(const Arguments& args);
 void text(const Arguments& args);
 void focus(const Arguments& args);
 void exists(const Arguments& args);
-void process(const Arguments& args);
 void point(const Arguments& args);
 void closeBox(const Arguments& args);
 void hitTest(const Arguments& args);
@@ -51,26 +50,18 @@ void holdTrayIcons(const Arguments& args);
 void forgetTrayIcons(const Arguments& args);
 void runMinimised(const Arguments& args);
 
-// What the system draws for the driver, to compare pictures with.
-void popupMenu(const Arguments& args);
-void cursorWindow(const Arguments& args);
-
 // Regional settings and their change.
 void localeInfo(const Arguments& args);
 void localeFollowsRegistry(const Arguments& args);
 void broadcastSettingChange(const Arguments& args);
 void reloadLocale(const Arguments& args);
 
-// Measurements and long runs: resource counts, timings, repeated operations,
-// what others may do to the script, windows that come up.
+// Long runs: resource counts, repeated operations, what others may do to
+// the script, windows that come up.
 void resources(const Arguments& args);
-void firstPaint(const Arguments& args);
-void appendCost(const Arguments& args);
-void scriptStart(const Arguments& args);
 void repairs(const Arguments& args);
 void hideShow(const Arguments& args);
 void taskbarCreated(const Arguments& args);
-void editMemory(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 

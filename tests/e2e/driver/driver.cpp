@@ -5,25 +5,14 @@
 // command line with exit code 2.
 #include <windows.h>
 
-#include <initializer_list>
-#include <string>
 #include <vector>
 
-#include "arguments.h"
+#include "command_table.h"
 #include "commands.h"
-#include "output.h"
 
 namespace {
 
-using driver::Arguments;
-
-struct Command {
-  const wchar_t* name;
-  const wchar_t* synopsis;
-  std::initializer_list<const wchar_t*> options;
-  std::initializer_list<const wchar_t*> flags;
-  void (*run)(const Arguments&);
-};
+using driver::Command;
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -40,11 +29,9 @@ const std::vector<Command>& commands() {
                 L"width height text, rectangles in HWND's client coordinates, siblings in z-order",
        {}, {}, driver::tree},
       {L"child", L"HWND ID: the descendant with that control id", {}, {}, driver::child},
-      {L"text", L"HWND [--to FILE]: the window's text (WM_GETTEXT), or with --to written to FILE in UTF-16",
-       {L"--to"}, {}, driver::text},
+      {L"text", L"HWND: the window's text (WM_GETTEXT)", {}, {}, driver::text},
       {L"focus", L"HWND: focus and active window of the window's thread", {}, {}, driver::focus},
       {L"exists", L"HWND: yes or no", {}, {}, driver::exists},
-      {L"process", L"PID: running, ended or none", {}, {}, driver::process},
       {L"point", L"HWND: the window's centre in screen coordinates", {}, {}, driver::point},
       {L"close-box", L"HWND: the centre of the window's close box in screen coordinates", {}, {},
        driver::closeBox},
@@ -79,11 +66,6 @@ const std::vector<Command>& commands() {
        driver::forgetTrayIcons},
       {L"run-minimised", L"EXE DIR: run EXE from DIR with SW_SHOWMINNOACTIVE, wait, exit with its exit code", {}, {},
        driver::runMinimised},
-      {L"popup-menu", L"MS ITEM...: a popup menu at the cursor (- for a separator): its window and item rectangles",
-       {}, {}, driver::popupMenu},
-      {L"cursor-window", L"NAME LEFT TOP WIDTH HEIGHT MS: a window with the standard cursor NAME (arrow, help, hand, "
-                         L"ibeam, wait)",
-       {}, {}, driver::cursorWindow},
       {L"locale-info", L": the thread locale and its date and time values that the clock is built from", {}, {},
        driver::localeInfo},
       {L"locale-follows-registry", L": yes if a running process sees a change of sShortDate in the registry", {},
@@ -94,13 +76,6 @@ const std::vector<Command>& commands() {
        {}, driver::broadcastSettingChange},
       {L"resources", L"PID: kernel handles, GDI and USER objects of the process, each with its source", {}, {},
        driver::resources},
-      {L"first-paint", L"EXE CLASS [--dir D] [--close]: ms from starting EXE to its CLASS window shown and painted",
-       {L"--dir"}, {L"--close"}, driver::firstPaint},
-      {L"append-cost", L"EDIT {COUNT | --preset} [--at P,...] [--span N] [--own]: microseconds per log append at "
-                       L"positions (--own: in an edit of the driver made like EDIT)",
-       {L"--at", L"--span"}, {L"--preset", L"--own"}, driver::appendCost},
-      {L"script-start", L"BUTTON [--wait-end]: ms from a click to the creation of the processes it starts", {},
-       {L"--wait-end"}, driver::scriptStart},
       {L"repairs", L"BUTTON MEMO COUNT GROW: click COUNT times, each until MEMO grew by GROW characters", {}, {},
        driver::repairs},
       {L"hide-show", L"MAIN COUNT --button B --tray T --menu M --callback MSG --hide-item I --show-item I: "
@@ -108,9 +83,6 @@ const std::vector<Command>& commands() {
        {L"--button", L"--tray", L"--menu", L"--callback", L"--hide-item", L"--show-item"}, {}, driver::hideShow},
       {L"taskbar-created", L"COUNT HWND: broadcast TaskbarCreated COUNT times, each handled by HWND's thread", {}, {},
        driver::taskbarCreated},
-      {L"edit-memory", L"EDIT FILE FROM: KiB the driver's memory grows by holding the text of FILE (UTF-16) from "
-                       L"character FROM on, appended line by line to an edit of its own made like EDIT",
-       {}, {}, driver::editMemory},
       {L"tamper", L"PATH: whether PATH can now be opened for writing, deleted, renamed, opened for reading", {}, {},
        driver::tamper},
       {L"watch-windows", L"MS: new top-level windows seen visible within MS milliseconds", {}, {},
@@ -131,34 +103,6 @@ const std::vector<Command>& commands() {
   return table;
 }
 
-void printUsage() {
-  driver::printError(L"usage: lumaric-driver COMMAND [ARGUMENTS] [--timeout MS]");
-  for (const Command& command : commands())
-    driver::printError(std::wstring(L"  ") + command.name + L" " + command.synopsis);
-}
-
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) {
-    printUsage();
-    return 2;
-  }
-  const std::wstring name = argv[1];
-  for (const Command& command : commands()) {
-    if (name != command.name) continue;
-    try {
-      command.run(Arguments(argc - 2, argv + 2, command.options, command.flags));
-      return 0;
-    } catch (const driver::UsageError& error) {
-      driver::printError(name + L": " + error.message());
-      return 2;
-    } catch (const driver::Failure& error) {
-      driver::printError(name + L": " + error.message());
-      return 1;
-    }
-  }
-  driver::printError(L"unknown command " + name);
-  printUsage();
-  return 2;
-}
+int wmain(int argc, wchar_t** argv) { return driver::runCommand(L"lumaric-driver", commands(), argc, argv); }

@@ -17,8 +17,8 @@ DWORD windowProcess(HWND window) {
 }  // namespace
 
 RemoteBuffer::RemoteBuffer(HWND window, size_t size)
-    : process_(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
-               windowProcess(window)),
+    : process_(openProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                           windowProcess(window))),
       memory_(nullptr) {
   if (!process_) throw Failure(L"cannot open the process of window " + hex(HandleToULong(window)));
   memory_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);

@@ -1,42 +1,19 @@
-// Owners for the Win32 handles the driver opens, each released on scope exit.
+// Owners for the Win32 handles the driver opens, each released on scope
+// exit; kernel handles are the program's own platform::UniqueHandle.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 
+#include "platform/handles.h"
+
 namespace driver {
 
-// A kernel handle that may be null or INVALID_HANDLE_VALUE when opening failed.
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  ~OwnedHandle() {
-    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-class ProcessHandle {
- public:
-  ProcessHandle(DWORD access, DWORD processId) : handle_(OpenProcess(access, FALSE, processId)) {}
-  ~ProcessHandle() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  ProcessHandle(const ProcessHandle&) = delete;
-  ProcessHandle& operator=(const ProcessHandle&) = delete;
-  explicit operator bool() const { return handle_ != nullptr; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+// A process opened by its id; null when it cannot be opened.
+inline platform::UniqueHandle openProcess(DWORD access, DWORD processId) {
+  return platform::UniqueHandle(OpenProcess(access, FALSE, processId));
+}
 
 // Memory inside another process, for messages whose pointer arguments the
 // system does not carry across processes (the common controls' messages).
@@ -52,7 +29,7 @@ class RemoteBuffer {
   void write(const void* source, size_t size, size_t offset = 0) const;
 
  private:
-  ProcessHandle process_;
+  platform::UniqueHandle process_;
   void* memory_;
 };
 

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "handles.h"
 #include "output.h"
+#include "platform/system_function.h"
 
 namespace driver {
 
@@ -35,23 +36,22 @@ void reloadLocale(const Arguments& args) {
   args.expectCount(2, 2);
   const DWORD processId = args.number(0);
   const std::wstring& library = args.at(1);
-  ProcessHandle process(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
-                            PROCESS_VM_WRITE | PROCESS_VM_READ | SYNCHRONIZE,
-                        processId);
+  const auto process = openProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                       PROCESS_VM_WRITE | PROCESS_VM_READ | SYNCHRONIZE,
+                                   processId);
   if (!process) throw Failure(L"cannot open process " + args.at(0));
   const size_t size = (library.size() + 1) * sizeof(wchar_t);
   RemoteMemory path(process.get(), size);
   if (path.get() == nullptr || !WriteProcessMemory(process.get(), path.get(), library.c_str(), size, nullptr))
     throw Failure(L"cannot write the library's path into process " + args.at(0));
   auto* load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
-  HANDLE thread = CreateRemoteThread(process.get(), nullptr, 0, load, path.get(), 0, nullptr);
-  if (thread == nullptr)
+      reinterpret_cast<void*>(platform::SystemFunction(L"kernel32.dll", "LoadLibraryW")));
+  const platform::UniqueHandle thread(CreateRemoteThread(process.get(), nullptr, 0, load, path.get(), 0, nullptr));
+  if (!thread)
     throw Failure(L"cannot start a thread in process " + args.at(0) + L" (error " +
                   std::to_wstring(GetLastError()) + L")");
-  const DWORD waited = WaitForSingleObject(thread, args.timeoutMs());
-  CloseHandle(thread);
-  if (waited != WAIT_OBJECT_0) throw Failure(L"the thread in process " + args.at(0) + L" did not end in time");
+  if (WaitForSingleObject(thread.get(), args.timeoutMs()) != WAIT_OBJECT_0)
+    throw Failure(L"the thread in process " + args.at(0) + L" did not end in time");
 }
 
 }  // namespace driver

@@ -42,6 +42,6 @@ std::wstring hex(unsigned long value) {
 
 void printLine(const std::wstring& line) { writeUtf8(STD_OUTPUT_HANDLE, line); }
 
-void printError(const std::wstring& line) { writeUtf8(STD_ERROR_HANDLE, L"lumaric-driver: " + line); }
+void printError(const std::wstring& line) { writeUtf8(STD_ERROR_HANDLE, line); }
 
 }  // namespace driver

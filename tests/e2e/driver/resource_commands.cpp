@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "handles.h"
 #include "output.h"
+#include "platform/system_function.h"
 #include "window_query.h"
 
 namespace driver {
@@ -20,8 +21,8 @@ namespace {
 // ERROR_CALL_NOT_IMPLEMENTED, so each count has a second source that Wine
 // does keep: the system's handle list, the process's own GDI handle table,
 // and its windows.
-using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
-using NtQueryInformationProcessFn = LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*);
+using NtQuerySystemInformationFn = LONG WINAPI(ULONG, void*, ULONG, ULONG*);
+using NtQueryInformationProcessFn = LONG WINAPI(HANDLE, ULONG, void*, ULONG, ULONG*);
 
 constexpr ULONG kSystemHandleInformation = 16;
 constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
@@ -49,13 +50,8 @@ constexpr size_t kGdiTableEntries = 0x10000;
 // PEB.GdiSharedHandleTable in the 32-bit layout.
 constexpr size_t kPebGdiTableOffset = 0x94;
 
-template <class Fn>
-Fn ntdllFunction(const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), name)));
-}
-
 bool handlesFromSystemList(DWORD processId, DWORD& count) {
-  auto query = ntdllFunction<NtQuerySystemInformationFn>("NtQuerySystemInformation");
+  auto query = platform::SystemFunction<NtQuerySystemInformationFn>(L"ntdll.dll", "NtQuerySystemInformation");
   if (query == nullptr) return false;
   std::vector<unsigned char> buffer(1 << 16);
   for (;;) {
@@ -77,7 +73,7 @@ bool handlesFromSystemList(DWORD processId, DWORD& count) {
 }
 
 bool gdiFromHandleTable(HANDLE process, DWORD& count) {
-  auto query = ntdllFunction<NtQueryInformationProcessFn>("NtQueryInformationProcess");
+  auto query = platform::SystemFunction<NtQueryInformationProcessFn>(L"ntdll.dll", "NtQueryInformationProcess");
   if (query == nullptr) return false;
   PROCESS_BASIC_INFORMATION basic = {};
   if (query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) < 0 || basic.PebBaseAddress == nullptr)
@@ -130,7 +126,7 @@ void printCount(const wchar_t* name, DWORD value, const wchar_t* source) {
 void resources(const Arguments& args) {
   args.expectCount(1, 1);
   const DWORD processId = args.number(0);
-  ProcessHandle process(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, processId);
+  const auto process = openProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, processId);
   if (!process) throw Failure(L"cannot open process " + args.at(0) + L" (error " + std::to_wstring(GetLastError()) + L")");
 
   DWORD handles = 0;

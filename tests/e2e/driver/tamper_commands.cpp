@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "output.h"
+#include "platform/handles.h"
 
 namespace driver {
 
@@ -15,10 +16,9 @@ std::wstring outcome(bool allowed) {
 
 // Opens with the access and sharing given, closes again at once.
 std::wstring tryOpen(const std::wstring& path, DWORD access, DWORD share) {
-  HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  const std::wstring result = outcome(file != INVALID_HANDLE_VALUE);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  return result;
+  const auto file = platform::AdoptFileHandle(
+      CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return outcome(file != nullptr);
 }
 
 }  // namespace

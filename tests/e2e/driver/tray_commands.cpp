@@ -148,11 +148,11 @@ void runMinimised(const Arguments& args) {
   if (!CreateProcessW(args.at(0).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       args.at(1).c_str(), &startup, &process))
     throw Failure(L"cannot start " + args.at(0) + L" (error " + std::to_wstring(GetLastError()) + L")");
-  CloseHandle(process.hThread);
-  WaitForSingleObject(process.hProcess, INFINITE);
+  const platform::UniqueHandle thread(process.hThread);
+  const platform::UniqueHandle started(process.hProcess);
+  WaitForSingleObject(started.get(), INFINITE);
   DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
+  GetExitCodeProcess(started.get(), &code);
   ExitProcess(code);
 }
 

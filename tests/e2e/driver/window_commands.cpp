@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "commands.h"
-#include "handles.h"
 #include "output.h"
 #include "window_query.h"
 
@@ -141,17 +140,7 @@ void text(const Arguments& args) {
   args.expectCount(1, 1);
   HWND window = args.window(0);
   requireWindow(window);
-  const std::wstring text = windowText(window);
-  if (!args.has(L"--to")) {
-    printLine(escape(text));
-    return;
-  }
-  const std::wstring path = args.option(L"--to");
-  const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  const DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  if (!file || !WriteFile(file.get(), text.data(), size, &written, nullptr) || written != size)
-    throw Failure(L"cannot write the text to " + path + L" (error " + std::to_wstring(GetLastError()) + L")");
+  printLine(escape(windowText(window)));
 }
 
 void focus(const Arguments& args) {
@@ -169,17 +158,6 @@ void focus(const Arguments& args) {
 void exists(const Arguments& args) {
   args.expectCount(1, 1);
   printLine(IsWindow(args.window(0)) ? L"yes" : L"no");
-}
-
-void process(const Arguments& args) {
-  args.expectCount(1, 1);
-  ProcessHandle handle(PROCESS_QUERY_LIMITED_INFORMATION, args.number(0));
-  if (!handle) {
-    printLine(L"none");
-    return;
-  }
-  DWORD code = 0;
-  printLine(GetExitCodeProcess(handle.get(), &code) && code == STILL_ACTIVE ? L"running" : L"ended");
 }
 
 void point(const Arguments& args) {

@@ -8,22 +8,9 @@
 #include <cwctype>
 #include <string>
 
+#include "platform/handles.h"
+
 namespace {
-
-class Handle {
- public:
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  ~Handle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 bool readEnvironment(const wchar_t* name, std::wstring& value) {
   DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
@@ -116,9 +103,10 @@ int wmain(int argc, wchar_t** argv) {
 
   const std::string line = utf8(L"name=" + programName() + L"\targs=" + arguments(argc, argv) + L"\tconsole=" +
                                 consoleState() + L"\ttime=" + timestamp() + L"\tpath=" + programPath() + L"\n");
-  Handle log(CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!log.valid()) return fail(L"cannot open " + logPath + L" (error " + std::to_wstring(GetLastError()) + L")");
+  const auto log = platform::AdoptFileHandle(CreateFileW(logPath.c_str(), FILE_APPEND_DATA,
+                                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!log) return fail(L"cannot open " + logPath + L" (error " + std::to_wstring(GetLastError()) + L")");
   DWORD written = 0;
   if (!WriteFile(log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) || written != line.size())
     return fail(L"cannot write " + logPath + L" (error " + std::to_wstring(GetLastError()) + L")");

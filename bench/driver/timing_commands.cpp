@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "bench_commands.h"
 #include "handles.h"
 #include "own_edit.h"
 #include "output.h"
+#include "platform/system_function.h"
 #include "window_query.h"
 
 namespace driver {
@@ -75,9 +76,8 @@ HWND shownWindowOf(const std::wstring& windowClass, DWORD processId) {
 
 // 100 ns units since 1601, as process creation times are given.
 ULONGLONG systemTimeNow() {
-  using PreciseFn = VOID(WINAPI*)(LPFILETIME);
-  static const auto precise = reinterpret_cast<PreciseFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
+  using PreciseFn = VOID WINAPI(LPFILETIME);
+  static auto* const precise = platform::SystemFunction<PreciseFn>(L"kernel32.dll", "GetSystemTimePreciseAsFileTime");
   FILETIME now;
   if (precise != nullptr)
     precise(&now);
@@ -93,8 +93,8 @@ struct ChildProcess {
 
 std::vector<ChildProcess> childrenOf(DWORD parentId) {
   std::vector<ChildProcess> children;
-  OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (snapshot.get() == INVALID_HANDLE_VALUE) return children;
+  const auto snapshot = platform::AdoptFileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return children;
   PROCESSENTRY32W entry = {};
   entry.dwSize = sizeof(entry);
   for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
@@ -136,8 +136,8 @@ void firstPaint(const Arguments& args) {
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &started))
     throw Failure(L"cannot start " + exe + L" (error " + std::to_wstring(GetLastError()) + L")");
-  const OwnedHandle process(started.hProcess);
-  const OwnedHandle thread(started.hThread);
+  const platform::UniqueHandle process(started.hProcess);
+  const platform::UniqueHandle thread(started.hThread);
 
   HWND window = nullptr;
   double paintedUs = 0;
@@ -329,7 +329,7 @@ void scriptStart(const Arguments& args) {
       if (std::find(before.begin(), before.end(), child.id) != before.end()) continue;
       // A process the system is still setting up has no name and no
       // creation time yet: it is looked at again on the next poll.
-      ProcessHandle handle(PROCESS_QUERY_LIMITED_INFORMATION, child.id);
+      const auto handle = openProcess(PROCESS_QUERY_LIMITED_INFORMATION, child.id);
       FILETIME created = {}, exited, kernel, user;
       if (child.name.empty() || !handle || !GetProcessTimes(handle.get(), &created, &exited, &kernel, &user) ||
           (created.dwHighDateTime == 0 && created.dwLowDateTime == 0))
@@ -352,7 +352,7 @@ void scriptStart(const Arguments& args) {
   printLine(L"ms=" + decimal(delay(*script), 2));
 
   if (args.has(L"--wait-end")) {
-    ProcessHandle handle(SYNCHRONIZE, script->process.id);
+    const auto handle = openProcess(SYNCHRONIZE, script->process.id);
     if (handle && WaitForSingleObject(handle.get(), args.timeoutMs()) != WAIT_OBJECT_0)
       throw Failure(L"the started process did not end within " + std::to_wstring(args.timeoutMs()) + L" ms");
     if (!waitUntil(args.timeoutMs(), [&] {
