@@ -160,7 +160,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   RegisterClassExW(&windowClass);
 
   RECT outer = {0, 0, platform::ScaleForDpi(347, dpi), platform::ScaleForDpi(250, dpi)};
-  platform::AdjustWindowRectForDpi(outer, kStyle, 0, dpi);
+  AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
   HWND window = CreateWindowExW(0, L"LumaricBare", L"Lumaric1.01.20180114", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                 outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
                                 nullptr);

@@ -66,7 +66,7 @@ std::wstring remoteText(const RemoteBuffer& buffer, size_t offset, size_t units)
 std::wstring remoteString(HWND window, LRESULT address) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
-  ProcessHandle process(PROCESS_VM_READ, processId);
+  const platform::UniqueHandle process = openProcess(PROCESS_VM_READ, processId);
   if (!process) throw Failure(L"cannot read the memory of the status bar's process");
   std::wstring text;
   for (auto at = static_cast<ULONG_PTR>(address);; at += sizeof(wchar_t)) {

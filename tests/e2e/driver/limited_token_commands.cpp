@@ -21,12 +21,12 @@ namespace {
 HANDLE limitedToken() {
   HANDLE own = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)) failWith(L"cannot open the driver's token");
-  OwnedHandle ownToken(own);
+  const platform::UniqueHandle ownToken(own);
   TOKEN_LINKED_TOKEN linked = {};
   DWORD size = 0;
   if (!GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size))
     failWith(L"the driver's token has no linked token");
-  OwnedHandle linkedToken(linked.LinkedToken);
+  const platform::UniqueHandle linkedToken(linked.LinkedToken);
   HANDLE primary = nullptr;
   if (!DuplicateTokenEx(linked.LinkedToken, TOKEN_ALL_ACCESS, nullptr, SecurityImpersonation, TokenPrimary, &primary))
     failWith(L"cannot make the linked token a primary token");
@@ -38,7 +38,7 @@ HANDLE limitedToken() {
 // Runs EXE from DIR with the limited token, waits, exits with its exit code.
 void runLimited(const Arguments& args) {
   args.expectCount(2, 2);
-  OwnedHandle token(limitedToken());
+  const platform::UniqueHandle token(limitedToken());
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
@@ -57,10 +57,10 @@ void runLimited(const Arguments& args) {
 // elevated=0|1 and type=1|2|3 (default, full, limited) of PID's token.
 void tokenElevation(const Arguments& args) {
   args.expectCount(1, 1);
-  ProcessHandle process(PROCESS_QUERY_INFORMATION, args.number(0));
+  const platform::UniqueHandle process = openProcess(PROCESS_QUERY_INFORMATION, args.number(0));
   HANDLE token = nullptr;
   if (!process || !OpenProcessToken(process.get(), TOKEN_QUERY, &token)) failWith(L"cannot open the process's token");
-  OwnedHandle owned(token);
+  const platform::UniqueHandle owned(token);
   TOKEN_ELEVATION elevation = {};
   TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
   DWORD size = 0;

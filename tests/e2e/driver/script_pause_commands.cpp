@@ -67,7 +67,7 @@ void pauseScriptStart(const Arguments& args) {
   args.expectCount(2, 2);
   const DWORD pid = args.number(0);
   const std::wstring go = args.at(1);
-  ProcessHandle process(PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_VM_OPERATION | PROCESS_QUERY_INFORMATION, pid);
+  const platform::UniqueHandle process = openProcess(PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_VM_OPERATION | PROCESS_QUERY_INFORMATION, pid);
   if (!process) failWith(L"cannot open process " + std::to_wstring(pid));
   BYTE* target = remoteCreateProcess(process.get());
   if (!DebugActiveProcess(pid)) failWith(L"cannot attach to process " + std::to_wstring(pid));
@@ -96,7 +96,7 @@ void pauseScriptStart(const Arguments& args) {
         armed = true;
         printLine(L"attached");
       } else if (record.ExceptionAddress == target) {
-        OwnedHandle thread(OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId));
+        const platform::UniqueHandle thread(OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId));
         CONTEXT context = {};
         context.ContextFlags = CONTEXT_CONTROL;
         if (!thread || !GetThreadContext(thread.get(), &context)) failWith(L"cannot read the thread's registers");
