@@ -117,7 +117,9 @@ bool Frame::TrackCloseBox()
             const bool now = InCloseBox(at);
             if (now != inside) {
                 inside = now;
+                // Out of the box it is neither pressed nor lit, as the system's is.
                 closePressed_ = now;
+                closeHot_ = now;
                 Paint();
             }
             continue;

@@ -39,6 +39,13 @@ desktop_start() {
   fail "Wine's desktop did not come up"
 }
 
+# The pixels per inch of the screen for Wine processes started from now on.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 # Saves the whole screen, or with a window handle only that window's outer
 # rectangle, as NAME.png in the test folder and prints the file's path.
 screenshot() {

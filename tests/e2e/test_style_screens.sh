@@ -18,13 +18,6 @@ style_colour() {
 # Lengths laid out at 96 dpi, at DPI, rounded as MulDiv rounds.
 scaled() { echo $((($1 * DPI + 48) / 96)); }
 
-set_dpi() {
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-
-}
-
 clock_shown() { [[ -n $(status_clock "$status") ]]; }
 list_shown() { [[ $(drive count-windows --class ComboLBox --visible) -ge 1 ]]; }
 second_page_shown() { [[ $(window_fact "$(drive child "$main" 109)" visible) == 1 ]]; }

@@ -79,4 +79,12 @@ void pauseScriptStart(const Arguments& args);
 void pixels(const Arguments& args);
 void sysColour(const Arguments& args);
 
+// Conditions Wine does not make by itself: a program refused timers, a DLL
+// run inside a program, a change of the monitor's scale.
+void runRefusingTimers(const Arguments& args);
+void loadLibrary(const Arguments& args);
+void dpiChanged(const Arguments& args);
+// Every point of a window hit-tested.
+void hitMap(const Arguments& args);
+
 }  // namespace driver

@@ -99,6 +99,16 @@ const std::vector<Command>& commands() {
        {}, {}, driver::pauseScriptStart},
       {L"pixels", L"HWND X Y [X Y]...: RRGGBB on the screen at each client point", {}, {}, driver::pixels},
       {L"sys-colour", L"INDEX: the system colour GetSysColor(INDEX) as RRGGBB", {}, {}, driver::sysColour},
+      {L"run-refusing-timers", L"EXE DIR: run EXE from DIR with its own SetTimer calls refused, wait, exit with its "
+                               L"exit code",
+       {}, {}, driver::runRefusingTimers},
+      {L"load-library", L"PID DLL: load DLL into process PID, whose DllMain does its work", {}, {},
+       driver::loadLibrary},
+      {L"hit-map", L"HWND: per WM_NCHITTEST answer over the frame and the client area's edge: answer, points, "
+                   L"bounding left top width height from the window's top-left corner",
+       {}, {}, driver::hitMap},
+      {L"dpi-changed", L"HWND DPI LEFT TOP WIDTH HEIGHT: send WM_DPICHANGED for DPI with that suggested rectangle", {},
+       {}, driver::dpiChanged},
   };
   return table;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "child_process.h"
 #include "commands.h"
 #include "handles.h"
 #include "output.h"
@@ -46,12 +47,8 @@ void runLimited(const Arguments& args) {
   if (!CreateProcessAsUserW(token.get(), args.at(0).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             args.at(1).c_str(), &startup, &process))
     failWith(L"cannot start " + args.at(0) + L" with the limited token");
-  CloseHandle(process.hThread);
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
-  ExitProcess(code);
+  const platform::UniqueHandle thread(process.hThread);
+  exitWithExitCodeOf(process.hProcess);
 }
 
 // elevated=0|1 and type=1|2|3 (default, full, limited) of PID's token.

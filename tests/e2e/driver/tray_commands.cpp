@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "commands.h"
 #include "handles.h"
 #include "output.h"
@@ -143,17 +144,7 @@ void runMinimised(const Arguments& args) {
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWMINNOACTIVE;
-  PROCESS_INFORMATION process = {};
-  std::wstring commandLine = L"\"" + args.at(0) + L"\"";
-  if (!CreateProcessW(args.at(0).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      args.at(1).c_str(), &startup, &process))
-    throw Failure(L"cannot start " + args.at(0) + L" (error " + std::to_wstring(GetLastError()) + L")");
-  const platform::UniqueHandle thread(process.hThread);
-  const platform::UniqueHandle started(process.hProcess);
-  WaitForSingleObject(started.get(), INFINITE);
-  DWORD code = 1;
-  GetExitCodeProcess(started.get(), &code);
-  ExitProcess(code);
+  exitWithExitCodeOf(startProgram(args.at(0), args.at(1), startup, 0).hProcess);
 }
 
 }  // namespace driver
