@@ -8,7 +8,6 @@
 #include <ole2.h>
 #include <shellapi.h>
 
-#include "core/web_links.h"
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
 #include "resource_ids.h"
@@ -66,9 +65,7 @@ void buildLayout(HWND window) {
 
   HWND about = groupFrame(tabs, false);
   control(about, WC_EDITW, L"1.01.20180114", WS_BORDER | ES_AUTOHSCROLL, 101, 32, 121, 20);
-  wchar_t host[64] = {};
-  for (size_t i = 0; i < core::kUpdateHost.size() && i + 1 < 64; ++i) host[i] = core::kUpdateHost[i];
-  control(about, WC_STATICW, host, WS_VISIBLE, 112, 74, 84, 12);
+  control(about, WC_STATICW, L"www.lumaric.cn", WS_VISIBLE, 112, 74, 84, 12);
 
   control(window, WC_BUTTONW, L"最小化", WS_VISIBLE, 258, 198, 75, 25);
   control(window, WC_BUTTONW, L"检测更新", WS_VISIBLE, 174, 198, 75, 25);

@@ -5,11 +5,9 @@
 #include "Unit_Function.h"
 #include "core/date_time_format.h"
 #include "core/error.h"
-#include "core/repair_log.h"
 #include "core/repair_script.h"
 #include "core/schedule_interval.h"
 #include "core/text.h"
-#include "core/web_links.h"
 #include "platform/ansi_text.h"
 #include "platform/clock.h"
 #include "platform/dpi.h"
@@ -154,7 +152,8 @@ void TForm1::BuildLayout()
     TabSheet2.Create(PageControl1, kTabSheet2, u"关于我们");
     GroupBox2.Create(TabSheet2, kGroupBox2, {0, 0, 339, 164});
     EditVer.Create(GroupBox2, kEditVer, {101, 32, 121, 20}, u"1.01.20180114", false);
-    Label2.Create(GroupBox2, kLabel2, {112, 74, 84, 12}, std::u16string(core::kUpdateHost));
+    // The update page's host, although a click opens the home page.
+    Label2.Create(GroupBox2, kLabel2, {112, 74, 84, 12}, u"www.lumaric.cn");
     Label2.SetCursor(LoadCursorW(nullptr, IDC_HELP));
     PageControl1.SetActivePage(0);
 
@@ -206,9 +205,10 @@ void TForm1::ButtonLumaricClick(ui::Object*)
     platform::WriteNewFile(ScriptPath(), script);
     if (!platform::FileExists(ScriptPath()))
         return;
-    Memo_Log.AppendLine(core::kRepairAnnouncement);
+    Memo_Log.AppendLine(u"请稍候正在修复网络连接.");
     const auto logOutcome = [this](bool succeeded) {
-        Memo_Log.AppendLine(core::RepairOutcomeLine(succeeded, StatusBar1.PanelText(1)));
+        // The clock text the status bar held when the script was started.
+        Memo_Log.AppendLine((succeeded ? u"网络连接修复成功." : u"网络连接修复失败.") + StatusBar1.PanelText(1));
     };
     std::optional<unsigned long> exitCode;
     try {
@@ -278,12 +278,12 @@ void TForm1::Button2Click(ui::Object*)
 
 void TForm1::AboutmeClick(ui::Object*)
 {
-    platform::OpenUrl(Handle(), core::UpdatePageAddress(EditVer.Text()));
+    platform::OpenUrl(Handle(), u"http://www.lumaric.cn/?v=Lumaric" + EditVer.Text());
 }
 
 void TForm1::Label2Click(ui::Object*)
 {
-    platform::OpenUrl(Handle(), core::HomePageAddress(EditVer.Text()));
+    platform::OpenUrl(Handle(), u"http://www.lumaric.com/?qq=Lumaric" + EditVer.Text());
 }
 
 void TForm1::ShowMEClick(ui::Object*)

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/repair_log.h"
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
@@ -41,7 +40,9 @@ ControlColours Memo::StyledColours(UINT) const
 void Memo::AppendLine(std::u16string_view line)
 {
     HWND edit = Handle();
-    const std::u16string piece = core::LogAppendPiece(EmptyOrEndsWithBreak(), line);
+    // A line starts on a line of its own and ends with a line break.
+    const std::u16string piece =
+        EmptyOrEndsWithBreak() ? std::u16string(line) + u"\r\n" : u"\r\n" + std::u16string(line);
     const LRESULT end = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
     SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
