@@ -8,6 +8,8 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <initializer_list>
+
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
 #include "resource_ids.h"

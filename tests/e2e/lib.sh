@@ -65,8 +65,9 @@ e2e_watchdog() {
   kill -USR1 "$test_shell" 2>/dev/null || true
 }
 
+# STATUS: the test's exit status, where a trap of the test's own ran first.
 e2e_cleanup() {
-  local status=$?
+  local status=${1:-$?}
   trap - EXIT USR1
   if [[ $status -ne 0 && -n ${DISPLAY:-} && -n ${XVFB_PID:-} ]]; then
     screenshot failure >/dev/null 2>&1 && echo "screenshot at failure: $E2E_TEST_DIR/failure.png" >&2

@@ -12,12 +12,7 @@ e2e_begin disk_full 120
 
 mkdir -p "$mount_point"
 mount -t tmpfs -o size=4k lumaric-e2e-full "$mount_point" || { echo "skip: cannot mount a tmpfs here"; exit 77; }
-release_disk() {
-  local status=$?
-  umount "$mount_point" 2>/dev/null || true
-  return "$status"
-}
-trap 'release_disk; e2e_cleanup' EXIT
+trap 'status=$?; umount "$mount_point" 2>/dev/null || true; e2e_cleanup "$status"' EXIT
 head -c "$(($(stat -f -c '%a * %S' "$mount_point")))" /dev/zero >"$mount_point/filler" 2>/dev/null || true
 check_eq "the file system is full" 0 "$(stat -f -c %a "$mount_point")"
 
