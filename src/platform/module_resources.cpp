@@ -1,9 +1,8 @@
 #include "platform/module_resources.h"
 
 #include <windows.h>
-#include <tlhelp32.h>
 
-#include "platform/handles.h"
+#include "platform/system_function.h"
 #include "platform/wide.h"
 
 namespace platform {
@@ -14,22 +13,35 @@ struct Module {
     std::u16string name;
 };
 
-// The executable alone when the system cannot list the modules.
+// The file name of a module, without its folder.
+std::u16string ModuleName(HMODULE module)
+{
+    // From Vista on the name comes back terminated, cut short if need be.
+    wchar_t path[MAX_PATH];
+    if (!GetModuleFileNameW(module, path, MAX_PATH))
+        return u"a module";
+    const wchar_t* slash = wcsrchr(path, L'\\');
+    return FromWide(slash ? slash + 1 : path);
+}
+
+// The executable alone when the system cannot list the modules. The list is
+// read from the process in place: a snapshot of the process costs a start
+// tens of milliseconds more.
 std::vector<Module> LoadedModules()
 {
     HMODULE executable = GetModuleHandleW(nullptr);
     std::vector<Module> modules = {{executable, u"the executable"}};
-    const UniqueHandle snapshot(
-        AdoptFileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId())));
-    if (!snapshot)
+    using EnumModules = BOOL WINAPI(HANDLE, HMODULE*, DWORD, DWORD*);
+    auto* enumModules = SystemFunction<EnumModules>(L"psapi.dll", "EnumProcessModules");
+    HMODULE handles[256];
+    DWORD bytes = 0;
+    if (!enumModules || !enumModules(GetCurrentProcess(), handles, sizeof handles, &bytes))
         return modules;
-    MODULEENTRY32W entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Module32FirstW(snapshot.get(), &entry); more; more = Module32NextW(snapshot.get(), &entry)) {
-        if (entry.hModule == executable)
-            modules.front().name = FromWide(entry.szModule);
+    for (DWORD i = 0; i < bytes / sizeof *handles && i < 256; ++i) {
+        if (handles[i] == executable)
+            modules.front().name = ModuleName(executable);
         else
-            modules.push_back({entry.hModule, FromWide(entry.szModule)});
+            modules.push_back({handles[i], ModuleName(handles[i])});
     }
     return modules;
 }
