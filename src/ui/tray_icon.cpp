@@ -16,8 +16,9 @@ constexpr LPARAM kBalloonHidden = WM_USER + 3;
 constexpr LPARAM kBalloonTimedOut = WM_USER + 4;
 
 // The whole record on Vista and later; up to dwInfoFlags for older shells.
-constexpr DWORD kPreVistaRecordSize = 936;
-static_assert(sizeof(NOTIFYICONDATAW) == 956, "the record of Vista's shell");
+constexpr DWORD kPreVistaRecordSize = NOTIFYICONDATAW_V2_SIZE;
+static_assert(sizeof(void*) != 4 || (sizeof(NOTIFYICONDATAW) == 956 && kPreVistaRecordSize == 936),
+              "the record of Vista's shell");
 
 DWORD RecordSize()
 {
