@@ -4,11 +4,14 @@
 #include <windows.h>
 
 #include "Unit1.h"
+#include "platform/dll_search.h"
 #include "platform/instance_lock.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // Before anything loads a DLL by name.
+    platform::RestrictDllSearchToSystemFolder();
     ui::Application application;
 
     static const platform::InstanceLock lock(u"Lumaric");

@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "platform/system_function.h"
 #include "platform/wide.h"
+#include "ui/common_controls.h"
 #include "ui/guarded.h"
 #include "ui/message_box_style.h"
 #include "ui/style_lookup.h"
@@ -90,7 +91,7 @@ Application::Application()
 {
     theApplication = this;
     const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
+    CommonControls().initCommonControlsEx(&controls);
     AllowFromUnelevatedShell(taskbarCreated_);
     WindowParams params{L"TApplication"};
     params.style = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;

@@ -1,9 +1,8 @@
 #include "ui/control.h"
 
-#include <uxtheme.h>
-
 #include "platform/dpi.h"
 #include "platform/wide.h"
+#include "ui/common_controls.h"
 #include "ui/container.h"
 #include "ui/window_text.h"
 
@@ -88,9 +87,8 @@ void Control::CreateChild(Container& parent, const Creation& creation, const Bou
         platform::ScaleForDpi(bounds.height, dpi), parent.Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr), nullptr);
     Attach(window);
-    // A name no visual style has a section for turns them off.
     if (style_)
-        SetWindowTheme(window, L" ", L" ");
+        SwitchVisualStylesOff(window);
     Joined();
 }
 

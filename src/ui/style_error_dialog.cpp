@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/wide.h"
+#include "ui/common_controls.h"
 #include "ui/dialog_hook.h"
 
 namespace ui {
@@ -20,11 +21,8 @@ using TaskDialogIndirectFunction = HRESULT WINAPI(const TASKDIALOGCONFIG*, int*,
 
 TaskDialogIndirectFunction* TaskDialogIndirectOrNull()
 {
-    HMODULE commonControls = GetModuleHandleW(L"comctl32.dll");
-    if (!commonControls)
-        return nullptr;
     return reinterpret_cast<TaskDialogIndirectFunction*>(
-        reinterpret_cast<void*>(GetProcAddress(commonControls, "TaskDialogIndirect")));
+        reinterpret_cast<void*>(GetProcAddress(CommonControls().module, "TaskDialogIndirect")));
 }
 
 bool ShowTaskDialog(const std::u16string& text)

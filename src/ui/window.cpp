@@ -1,7 +1,6 @@
 #include "ui/window.h"
 
-#include <commctrl.h>
-
+#include "ui/common_controls.h"
 #include "ui/guarded.h"
 
 namespace ui {
@@ -26,13 +25,13 @@ void Window::Attach(HWND window, Ownership ownership)
     window_ = window;
     owned_ = ownership == Ownership::Owned;
     if (window)
-        SetWindowSubclass(window, &Window::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        CommonControls().setWindowSubclass(window, &Window::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Window::Detach() noexcept
 {
     if (window_)
-        RemoveWindowSubclass(window_, &Window::Procedure, kSubclassId);
+        CommonControls().removeWindowSubclass(window_, &Window::Procedure, kSubclassId);
     window_ = nullptr;
 }
 
@@ -63,7 +62,7 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return CommonControls().defSubclassProc(window_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::AttachOnCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -78,7 +77,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 {
     auto* self = reinterpret_cast<Window*>(object);
     if (message == WM_NCDESTROY) {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = CommonControls().defSubclassProc(window, message, wParam, lParam);
         self->Detach();
         return result;
     }

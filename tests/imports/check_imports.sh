@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Fails when the executable imports a DLL that is not a system DLL of Windows
-# Vista, or a function that is not on the list of functions known in Vista.
+# Fails when the executable imports a DLL that is not one of Windows Vista's
+# KnownDLLs, or a function that is not on the list of functions known in
+# Vista. A KnownDLL is always loaded from the system folder; any other DLL
+# that the executable imports would be looked for beside it first, where a
+# copy of the same name would be loaded in its place.
 set -euo pipefail
 
 exe=$1
 allowed_functions=$(dirname "$0")/vista_functions.txt
-allowed_dlls="advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll"
+# Vista's KnownDLLs that a program like this one may need (comctl32.dll and
+# uxtheme.dll are not among them).
+allowed_dlls="advapi32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll psapi.dll shell32.dll shlwapi.dll user32.dll"
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 
 imports=$("$objdump" -p "$exe" | awk -F'\t' '
@@ -17,7 +22,7 @@ imports=$("$objdump" -p "$exe" | awk -F'\t' '
 failures=0
 for dll in $(echo "$imports" | cut -d' ' -f1 | sort -u); do
   if ! grep -qw -- "$dll" <<<"$allowed_dlls"; then
-    echo "FAIL: imports $dll, which is not a system DLL of Windows Vista"
+    echo "FAIL: imports $dll, which is not a KnownDLL of Windows Vista (load it at run time from the system folder)"
     failures=$((failures + 1))
   fi
 done
@@ -33,4 +38,4 @@ if [ "$failures" -gt 0 ]; then
   echo "$failures of $count imports refused"
   exit 1
 fi
-echo "all $count imports are in Windows Vista"
+echo "all $count imports are in Windows Vista, all from its KnownDLLs"
