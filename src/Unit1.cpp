@@ -5,8 +5,10 @@
 #include "Unit_Function.h"
 #include "core/date_time_format.h"
 #include "core/error.h"
+#include "core/error_text.h"
 #include "core/repair_script.h"
 #include "core/schedule_interval.h"
+#include "core/script_start.h"
 #include "core/text.h"
 #include "platform/ansi_text.h"
 #include "platform/clock.h"
@@ -70,14 +72,17 @@ std::u16string ScriptPath()
 
 // Started by the held file's own path rather than by the path it was held
 // by, so that a link on that path changed since cannot put another file in
-// its place. Quoted, so that a folder with blanks cannot be read as a
-// shorter program path.
+// its place. The command processor would expand a variable in that path,
+// and then start something else or nothing: such a path is refused, which
+// reports the repair as failed.
 std::optional<unsigned long> RunHeldScript(const platform::UniqueHandle& held)
 {
     const auto path = platform::FinalPath(held);
     if (!path)
         return std::nullopt;
-    return RunHiddenAndWait(u"\"" + *path + u"\"", SW_HIDE);
+    if (core::CommandProcessorRewrites(*path))
+        throw core::Error(core::Format(core::kScriptPathRewritten, {*path}));
+    return RunHiddenAndWait(*path, SW_HIDE);
 }
 
 }  // namespace
@@ -92,18 +97,23 @@ std::u16string SpecialFolderPath(int csidl)
     return *path;
 }
 
-std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine, unsigned short showWindow)
+std::optional<unsigned long> RunHiddenAndWait(const std::u16string& scriptPath, unsigned short showWindow)
 {
-    if (commandLine.size() > kCommandLineLimit)
+    // The command processor by its full path, with an environment of our
+    // own making: nothing of the user's (ComSpec, PATH, AutoRun) chooses
+    // what runs. cmd looks for the script's tools in the current folder
+    // first, and "cd\" leads to the root of that folder's drive: started in
+    // the system folder, that root is the system drive's, where standard
+    // users cannot put files. Should "cd\" fail, the tools are still the
+    // system's.
+    const auto folders = platform::WindowsAndSystemFolders();
+    if (!folders)
         return std::nullopt;
-    // cmd looks for the script's tools in the current folder first, and
-    // "cd\" leads to the root of that folder's drive: started in the system
-    // folder, that root is the system drive's, where standard users cannot
-    // put files. Should "cd\" fail, the tools are still the system's.
-    const auto systemFolder = platform::SystemFolder();
-    if (!systemFolder)
+    platform::ProcessStart start = {core::CommandProcessorPath(*folders), core::ScriptCommandLine(scriptPath),
+                                    core::ScriptEnvironment(*folders), folders->system};
+    if (start.commandLine.size() > kCommandLineLimit)
         return std::nullopt;
-    return platform::RunInNewConsoleAndWait(commandLine, showWindow, *systemFolder);
+    return platform::RunInNewConsoleAndWait(std::move(start), showWindow);
 }
 
 TForm1::TForm1(const core::StyleData* style) : ui::Form(kLayout, style)

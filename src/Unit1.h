@@ -86,6 +86,7 @@ extern TForm1* Form1;
 // The file-system path of a shell folder, without a trailing separator.
 std::u16string SpecialFolderPath(int csidl);
 
-// Starts the command line in a new console with the show-window value and
-// waits for its end. Returns the exit code, or nothing when it did not start.
-std::optional<unsigned long> RunHiddenAndWait(const std::u16string& commandLine, unsigned short showWindow);
+// Runs the script with the system's own command processor in a new console
+// with the show-window value, and waits for its end. Returns the exit code,
+// or nothing when it did not start.
+std::optional<unsigned long> RunHiddenAndWait(const std::u16string& scriptPath, unsigned short showWindow);

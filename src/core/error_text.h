@@ -11,6 +11,9 @@ inline constexpr std::u16string_view kStreamWriteError = u"Stream write error";
 inline constexpr std::u16string_view kCannotHoldScript = u"Cannot open file \"%s\" for running. %s";
 inline constexpr std::u16string_view kScriptChanged =
     u"File \"%s\" was changed by another program before it could run, so it was not run";
+inline constexpr std::u16string_view kScriptPathRewritten =
+    u"Cannot run file \"%s\": the command processor would read a percent sign or an exclamation mark in its "
+    u"path as part of a variable, so it was not run";
 inline constexpr std::u16string_view kNotEnoughTimers = u"Not enough timers available";
 
 // The error box's text: the message, with a full stop added when the message

@@ -4,11 +4,27 @@
 
 #include "platform/handles.h"
 #include "platform/wide.h"
+#include "platform/wow64_redirection.h"
 
 namespace platform {
+namespace {
 
-std::optional<unsigned long> RunInNewConsoleAndWait(std::u16string commandLine, unsigned short showWindow,
-                                                    const std::u16string& folder)
+bool Start(ProcessStart& start, STARTUPINFOW& startup, PROCESS_INFORMATION& started)
+{
+    // Only for the start itself: the redirection is per thread and the
+    // loader needs it for every DLL.
+    const NativeSystemFolderScope native;
+    if (!native.Native())
+        return false;
+    // CreateProcessW may write into the command line, so it gets our own copy.
+    return CreateProcessW(Wide(start.program), reinterpret_cast<wchar_t*>(start.commandLine.data()), nullptr,
+                          nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS | CREATE_UNICODE_ENVIRONMENT,
+                          start.environment.data(), Wide(start.folder), &startup, &started) != FALSE;
+}
+
+}  // namespace
+
+std::optional<unsigned long> RunInNewConsoleAndWait(ProcessStart start, unsigned short showWindow)
 {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -16,9 +32,7 @@ std::optional<unsigned long> RunInNewConsoleAndWait(std::u16string commandLine, 
     startup.wShowWindow = showWindow;
 
     PROCESS_INFORMATION started = {};
-    // CreateProcessW may write into the command line, so it gets our own copy.
-    if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(commandLine.data()), nullptr, nullptr, FALSE,
-                        CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, Wide(folder), &startup, &started))
+    if (!Start(start, startup, started))
         return std::nullopt;
     const UniqueHandle process(started.hProcess);
     const UniqueHandle thread(started.hThread);

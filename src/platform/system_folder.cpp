@@ -15,4 +15,14 @@ std::optional<std::u16string> SystemFolder()
     return FromWide(folder, length);
 }
 
+std::optional<core::SystemFolders> WindowsAndSystemFolders()
+{
+    wchar_t windows[MAX_PATH];
+    const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    const auto system = SystemFolder();
+    if (length == 0 || length >= MAX_PATH || !system)
+        return std::nullopt;
+    return core::SystemFolders{FromWide(windows, length), *system};
+}
+
 }  // namespace platform
