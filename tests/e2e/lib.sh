@@ -11,8 +11,26 @@ E2E_ROOT=$(cd "$E2E_DIR/../.." && pwd)
 : "${LUMARIC_STANDINS:=$LUMARIC_BUILD/e2e/standins}"
 : "${LUMARIC_E2E_WORK:=$LUMARIC_BUILD/e2e/work}"
 
-# Wine quiet, 32-bit, and reading our UTF-8 command lines as UTF-8.
-export WINEDEBUG=-all WINEARCH=win32 LC_ALL=${LUMARIC_E2E_LOCALE:-C.UTF-8}
+# Wine quiet, as wide as the programs under test, and reading our UTF-8
+# command lines as UTF-8.
+export WINEDEBUG=-all WINEARCH=${LUMARIC_E2E_WINEARCH:-win32} LC_ALL=${LUMARIC_E2E_LOCALE:-C.UTF-8}
+
+# The 64-bit build runs in a 64-bit prefix under Wine's 64-bit loader,
+# called directly: Debian's `wine` (and `winepath`, `wineboot` and `regedit`
+# through it) takes the 32-bit loader whenever it is installed, and that
+# cannot start where the kernel runs no 32-bit code.
+if [[ $WINEARCH == win64 ]]; then
+  E2E_WINE_SHIMS=$LUMARIC_E2E_WORK/wine64-loader
+  if [[ ! -x $E2E_WINE_SHIMS/wine-stable ]]; then
+    mkdir -p "$E2E_WINE_SHIMS"
+    for shim in wine wine-stable; do
+      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$E2E_WINE_SHIMS/$shim.new"
+      chmod +x "$E2E_WINE_SHIMS/$shim.new"
+      mv "$E2E_WINE_SHIMS/$shim.new" "$E2E_WINE_SHIMS/$shim"
+    done
+  fi
+  export PATH=$E2E_WINE_SHIMS:$PATH WINELOADER=/usr/lib/wine/wine64
+fi
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
 # shellcheck source=assert.sh

@@ -17,8 +17,23 @@ namespace driver {
 
 namespace {
 
+// The driver is built for the program's width, so the program's image has
+// the driver's own header and import table layout.
+#ifdef _WIN64
+using ImageHeaders = IMAGE_NT_HEADERS64;
+using ImportThunk = IMAGE_THUNK_DATA64;
+using ImportAddress = std::uint64_t;
+#define LUMARIC_SNAP_BY_ORDINAL IMAGE_SNAP_BY_ORDINAL64
+// xor eax, eax; ret: result 0, the caller clears its own arguments.
+constexpr unsigned char kRefusingSetTimer[] = {0x31, 0xC0, 0xC3};
+#else
+using ImageHeaders = IMAGE_NT_HEADERS32;
+using ImportThunk = IMAGE_THUNK_DATA32;
+using ImportAddress = std::uint32_t;
+#define LUMARIC_SNAP_BY_ORDINAL IMAGE_SNAP_BY_ORDINAL32
 // xor eax, eax; ret 16: SetTimer's four stdcall arguments off the stack, result 0.
 constexpr unsigned char kRefusingSetTimer[] = {0x31, 0xC0, 0xC2, 0x10, 0x00};
+#endif
 
 class Debuggee {
  public:
@@ -43,7 +58,7 @@ class Debuggee {
   // The import address table slot of DLL!FUNCTION in the image at BASE.
   std::uintptr_t importSlot(std::uintptr_t base, const std::string& dll, const std::string& function) const {
     const auto dos = read<IMAGE_DOS_HEADER>(base);
-    const auto nt = read<IMAGE_NT_HEADERS32>(base + static_cast<std::uintptr_t>(dos.e_lfanew));
+    const auto nt = read<ImageHeaders>(base + static_cast<std::uintptr_t>(dos.e_lfanew));
     const IMAGE_DATA_DIRECTORY& imports = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     for (std::uintptr_t at = base + imports.VirtualAddress;; at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
       const auto descriptor = read<IMAGE_IMPORT_DESCRIPTOR>(at);
@@ -51,10 +66,11 @@ class Debuggee {
       if (lstrcmpiA(readName(base + descriptor.Name).c_str(), dll.c_str()) != 0) continue;
       // The names stay in the lookup table; the address table is bound by now.
       for (std::uintptr_t index = 0;; ++index) {
-        const auto entry = read<IMAGE_THUNK_DATA32>(base + descriptor.OriginalFirstThunk + index * 4);
+        const auto entry = read<ImportThunk>(base + descriptor.OriginalFirstThunk + index * sizeof(ImportThunk));
         if (entry.u1.AddressOfData == 0) break;
-        if (IMAGE_SNAP_BY_ORDINAL32(entry.u1.Ordinal)) continue;
-        if (readName(base + entry.u1.AddressOfData + 2) == function) return base + descriptor.FirstThunk + index * 4;
+        if (LUMARIC_SNAP_BY_ORDINAL(entry.u1.Ordinal)) continue;
+        if (readName(base + static_cast<std::uintptr_t>(entry.u1.AddressOfData) + 2) == function)
+          return base + descriptor.FirstThunk + index * sizeof(ImportThunk);
       }
     }
     throw Failure(L"the executable imports no " + std::wstring(function.begin(), function.end()));
@@ -69,7 +85,7 @@ class Debuggee {
     return reinterpret_cast<std::uintptr_t>(memory);
   }
 
-  void writeSlot(std::uintptr_t slot, std::uint32_t value) const {
+  void writeSlot(std::uintptr_t slot, ImportAddress value) const {
     DWORD previous = 0;
     auto* at = reinterpret_cast<void*>(slot);
     if (!VirtualProtectEx(process_, at, sizeof value, PAGE_READWRITE, &previous) ||
@@ -103,11 +119,11 @@ DEBUG_EVENT refuseTimersAtBreakpoint(const PROCESS_INFORMATION& process, DWORD t
       case EXCEPTION_DEBUG_EVENT:
         if (event.u.Exception.ExceptionRecord.ExceptionCode == EXCEPTION_BREAKPOINT) {
           const std::uintptr_t slot = debuggee.importSlot(base, "user32.dll", "SetTimer");
-          const auto bound = debuggee.read<std::uint32_t>(slot);
+          const auto bound = debuggee.read<ImportAddress>(slot);
           const std::uintptr_t stub = debuggee.placeCode(kRefusingSetTimer, sizeof kRefusingSetTimer);
-          debuggee.writeSlot(slot, static_cast<std::uint32_t>(stub));
+          debuggee.writeSlot(slot, static_cast<ImportAddress>(stub));
           printLine(L"pid=" + std::to_wstring(process.dwProcessId));
-          printLine(L"SetTimer import at " + hex(static_cast<unsigned long>(slot)) + L": " + hex(bound) +
+          printLine(L"SetTimer import at " + hex(static_cast<unsigned long>(slot)) + L": " + hex(static_cast<unsigned long>(bound)) +
                     L" replaced by " + hex(static_cast<unsigned long>(stub)));
           return event;
         }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <cstdint>
 #include <string>
 
 #include "commands.h"
@@ -39,7 +40,7 @@ BYTE* remoteCreateProcess(HANDLE process) {
   throw Failure(std::wstring(L"the process has no ") + name);
 }
 
-std::wstring remoteText(HANDLE process, DWORD address) {
+std::wstring remoteText(HANDLE process, std::uintptr_t address) {
   std::wstring text;
   wchar_t c = 0;
   SIZE_T read = 0;
@@ -100,10 +101,15 @@ void pauseScriptStart(const Arguments& args) {
         CONTEXT context = {};
         context.ContextFlags = CONTEXT_CONTROL;
         if (!thread || !GetThreadContext(thread.get(), &context)) failWith(L"cannot read the thread's registers");
-        // On entry the return address is at esp, the first argument above it.
+        // The command line is the second argument: on the stack above the
+        // return address and the first in 32-bit code, in rdx in 64-bit code.
+#ifdef _WIN64
+        const std::uintptr_t commandLine = context.Rdx;
+#else
         DWORD commandLine = 0;
         ReadProcessMemory(process.get(), reinterpret_cast<void*>(context.Esp + 8), &commandLine, sizeof commandLine,
                           &done);
+#endif
         printLine(L"paused");
         printLine(L"command-line=" + escape(remoteText(process.get(), commandLine)));
         for (DWORD waited = 0; !fileExists(go); waited += 50) {
@@ -112,7 +118,11 @@ void pauseScriptStart(const Arguments& args) {
         }
         WriteProcessMemory(process.get(), target, &original, 1, &done);
         FlushInstructionCache(process.get(), target, 1);
+#ifdef _WIN64
+        context.Rip = reinterpret_cast<DWORD64>(target);
+#else
         context.Eip = reinterpret_cast<DWORD>(target);
+#endif
         if (!SetThreadContext(thread.get(), &context)) failWith(L"cannot set the thread's registers");
         ContinueDebugEvent(event.dwProcessId, event.dwThreadId, DBG_CONTINUE);
         DebugActiveProcessStop(pid);

@@ -2,6 +2,8 @@
 // window of a process, WM_QUERYENDSESSION, then WM_ENDSESSION.
 #include <windows.h>
 
+#include <cstdint>
+
 #include <string>
 #include <vector>
 
@@ -51,8 +53,8 @@ void endSession(const Arguments& args) {
     GetClassNameW(window, className, 256);
     DWORD_PTR answer = 0;
     if (!SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, 10000, &answer))
-      throw Failure(L"window " + hex(reinterpret_cast<unsigned long>(window)) + L" did not answer");
-    printLine(hex(reinterpret_cast<unsigned long>(window)) + L"\t" + escape(className) + L"\t" +
+      throw Failure(L"window " + hex(static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window))) + L" did not answer");
+    printLine(hex(static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window))) + L"\t" + escape(className) + L"\t" +
               std::to_wstring(answer));
   }
 }
