@@ -7,6 +7,14 @@
 namespace core {
 
 inline constexpr std::u16string_view kCannotCreateFile = u"Cannot create file \"%s\". %s";
+// Why the script's file is not written, after kCannotCreateFile.
+inline constexpr std::u16string_view kFileIsLink = u"It is a link, and nothing is written through a link";
+inline constexpr std::u16string_view kFileIsFolder = u"It is a folder";
+inline constexpr std::u16string_view kFileHasOtherNames =
+    u"It has more than one name (hard links), and one of them may be in another folder";
+inline constexpr std::u16string_view kFileLeadsElsewhere = u"It leads to \"%s\", outside its folder";
+inline constexpr std::u16string_view kUserMayNotWrite =
+    u"The user's own rights, without administrator rights, do not allow writing there";
 inline constexpr std::u16string_view kStreamWriteError = u"Stream write error";
 inline constexpr std::u16string_view kCannotHoldScript = u"Cannot open file \"%s\" for running. %s";
 inline constexpr std::u16string_view kScriptChanged =

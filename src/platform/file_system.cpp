@@ -9,15 +9,99 @@
 #include "core/long_path.h"
 #include "core/text.h"
 #include "platform/handles.h"
+#include "platform/unelevated_access.h"
 #include "platform/wide.h"
 
 namespace platform {
 namespace {
 
+[[noreturn]] void ThrowCannotCreate(const std::u16string& path, std::u16string_view reason)
+{
+    throw core::Error(core::Format(core::kCannotCreateFile, {FullPathName(path), reason}));
+}
+
 [[noreturn]] void ThrowCannotCreate(const std::u16string& path, DWORD code)
 {
-    throw core::Error(core::Format(core::kCannotCreateFile,
-                                   {FullPathName(path), core::TrimSystemMessage(SystemErrorText(code))}));
+    ThrowCannotCreate(path, core::TrimSystemMessage(SystemErrorText(code)));
+}
+
+// The path the system gives for the open file or folder, in the long form
+// (\\?\C:\...), whatever its length.
+std::optional<std::u16string> LongFinalPath(HANDLE object)
+{
+    std::u16string path(MAX_PATH, u'\0');
+    for (;;) {
+        const DWORD length = GetFinalPathNameByHandleW(object, reinterpret_cast<wchar_t*>(path.data()),
+                                                       static_cast<DWORD>(path.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0)
+            return std::nullopt;
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.assign(length, u'\0');
+    }
+}
+
+bool SamePath(const std::u16string& a, const std::u16string& b)
+{
+    return CompareStringOrdinal(Wide(a), static_cast<int>(a.size()), Wide(b), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+UniqueHandle OpenFolder(const std::u16string& path, const std::u16string& folder)
+{
+    auto handle = AdoptFileHandle(CreateFileW(Wide(folder), READ_CONTROL | FILE_READ_ATTRIBUTES,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle)
+        ThrowCannotCreate(path, GetLastError());
+    return handle;
+}
+
+UniqueHandle OpenFile(const std::u16string& path, DWORD disposition)
+{
+    // A link is opened itself, not what it leads to.
+    return AdoptFileHandle(CreateFileW(Wide(path), GENERIC_READ | GENERIC_WRITE | READ_CONTROL, 0, nullptr,
+                                       disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+}
+
+// Opens the file at PATH without changing it, creating it where it is
+// missing, and throws unless it is an ordinary file with that one name in
+// FOLDER that the user's own rights may write.
+UniqueHandle OpenOrdinaryFile(const std::u16string& path, const std::u16string& folder)
+{
+    const UniqueHandle folderHandle = OpenFolder(path, folder);
+    auto file = OpenFile(path, OPEN_EXISTING);
+    if (!file && GetLastError() == ERROR_FILE_NOT_FOUND) {
+        if (!UnelevatedUserGranted(folderHandle.get(), FILE_ADD_FILE))
+            ThrowCannotCreate(path, core::kUserMayNotWrite);
+        file = OpenFile(path, CREATE_NEW);
+    }
+    if (!file)
+        ThrowCannotCreate(path, GetLastError());
+
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (!GetFileInformationByHandle(file.get(), &information))
+        ThrowCannotCreate(path, GetLastError());
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        ThrowCannotCreate(path, core::kFileIsLink);
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        ThrowCannotCreate(path, core::kFileIsFolder);
+    if (information.nNumberOfLinks != 1)
+        ThrowCannotCreate(path, core::kFileHasOtherNames);
+    // Where the system does not report a link as one, the file's own path
+    // still shows where it lies.
+    const auto filePath = LongFinalPath(file.get());
+    const auto folderPath = LongFinalPath(folderHandle.get());
+    if (!filePath || !folderPath)
+        ThrowCannotCreate(path, GetLastError());
+    if (!SamePath(filePath->substr(0, filePath->rfind(u'\\')), *folderPath))
+        ThrowCannotCreate(path, core::Format(core::kFileLeadsElsewhere, {core::UsualPath(*filePath).value_or(*filePath)}));
+    if (!UnelevatedUserGranted(file.get(), FILE_WRITE_DATA))
+        ThrowCannotCreate(path, core::kUserMayNotWrite);
+    return file;
 }
 
 void WriteAll(HANDLE file, const std::vector<unsigned char>& bytes)
@@ -52,9 +136,9 @@ bool FoundAsFile(const std::u16string& path)
 
 void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& bytes)
 {
-    const auto file = AdoptFileHandle(CreateFileW(Wide(path), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    const UniqueHandle file = OpenOrdinaryFile(path, path.substr(0, path.rfind(u'\\')));
+    // Emptied only now that it is known to be the file meant.
+    if (!SetEndOfFile(file.get()))
         ThrowCannotCreate(path, GetLastError());
     WriteAll(file.get(), bytes);
 }
@@ -77,14 +161,10 @@ UniqueHandle HoldUnchanged(const std::u16string& path, const std::vector<unsigne
 
 std::optional<std::u16string> FinalPath(const UniqueHandle& file)
 {
-    // Room for every path whose usual form fits in MAX_PATH; a longer one
-    // has none.
-    wchar_t path[core::kMaxPath + core::kLongFormExtra];
-    const DWORD length = GetFinalPathNameByHandleW(file.get(), path, static_cast<DWORD>(std::size(path)),
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0 || length >= std::size(path))
+    const auto path = LongFinalPath(file.get());
+    if (!path)
         return std::nullopt;
-    return core::UsualPath(FromWide(path, length));
+    return core::UsualPath(*path);
 }
 
 bool FileExists(const std::u16string& path)

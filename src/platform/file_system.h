@@ -10,9 +10,14 @@
 
 namespace platform {
 
-// Creates the file, or empties an existing one, and writes the bytes. Throws
-// core::Error "Cannot create file "<full path>". <reason>" when the file
-// cannot be opened and "Stream write error" when the bytes cannot be written.
+// Creates the file, or empties an existing one, and writes the bytes. The
+// write goes only into an ordinary file in the path's folder: never through
+// a link (one to another file as well as one to another folder), never into
+// a file with other names, and, in an elevated process, only where the
+// user's own unelevated rights reach. Throws core::Error "Cannot create file
+// "<full path>". <reason>" when the file cannot be opened or is refused, with
+// the file as it was, and "Stream write error" when the bytes cannot be
+// written.
 void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& bytes);
 
 // Opens the file so that, while the handle is held, others may read it but

@@ -83,6 +83,12 @@ standin_paths() {
   sed -n 's/.*\tpath=//p' "$STANDIN_RECORD" | tr -d '\r' | tr '[:upper:]' '[:lower:]'
 }
 
+# Makes every stand-in wait MS milliseconds before it records its run.
+standin_delay_ms() {
+  wine reg add 'HKCU\Software\Lumaric E2E\Standins' /v DelayMs /t REG_SZ /d "$1" /f >/dev/null 2>&1 ||
+    fail "cannot make the stand-ins wait $1 ms"
+}
+
 # The stand-ins' records without their time stamps, one line per run.
 standin_runs() {
   [[ -f $STANDIN_RECORD ]] || return 0

@@ -80,6 +80,9 @@ Windows Registry Editor Version 5.00
 "宋体"="AR PL UMing CN"
 "SimSun"="AR PL UMing CN"
 
+[HKEY_CURRENT_USER\Software\Lumaric E2E\Standins]
+"Log"="C:\\lumaric-e2e\\standin.log"
+
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "ipconfig.exe"="native"
 "arp.exe"="native"
@@ -98,14 +101,15 @@ prefix_verify() {
   grep -qF '"\x5b8b\x4f53"="AR PL UMing CN"' "$WINEPREFIX/user.reg" ||
     { echo "the font replacement for 宋体 is not in the registry" >&2; return 1; }
   # Wine's builtin ipconfig and arp reject this argument and do nothing.
-  local record=$WINEPREFIX/drive_c/standin-check.log
-  LUMARIC_STANDIN_LOG='C:\standin-check.log' wine cmd /c \
+  local record=$WINEPREFIX/drive_c/lumaric-e2e/standin.log
+  mkdir -p "${record%/*}"
+  wine cmd /c \
     'ipconfig /lumaric-check & arp /lumaric-check & nbtstat /lumaric-check' >/dev/null 2>&1 </dev/null || true
   wineserver --wait
   local expected actual
   expected=$(printf 'name=%s\targs=/lumaric-check\n' "${STANDIN_TOOLS[@]}")
   actual=$(cut -f1,2 "$record" 2>/dev/null || true)
-  rm -f "$record"
+  rm -rf "${record%/*}"
   [[ $actual == "$expected" ]] ||
     { printf 'the stand-ins did not replace the network tools; recorded:\n%s\n' "$actual" >&2; return 1; }
 }
@@ -132,8 +136,6 @@ prefix_use() {
   export WINEPREFIX=$1
   mkdir -p "$WINEPREFIX/drive_c/lumaric-e2e"
   STANDIN_RECORD=$WINEPREFIX/drive_c/lumaric-e2e/standin.log
-  export LUMARIC_STANDIN_LOG='C:\lumaric-e2e\standin.log'
-  unset LUMARIC_STANDIN_DELAY_MS
 
   local folders=() folder
   for folder in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Templates; do

@@ -12,7 +12,7 @@ announcement='请稍候正在修复网络连接.'
 success='网络连接修复成功.'
 failure='网络连接修复失败.'
 # Each stand-in takes 1.5 s: time to queue clicks and to move the folder.
-export LUMARIC_STANDIN_DELAY_MS=1500
+standin_delay_ms 1500
 
 runs() { standin_runs | wc -l; }
 at_least_runs() { [[ $(runs) -ge $1 ]]; }

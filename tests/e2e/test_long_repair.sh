@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin long_repair 150
 
 delay_ms=1500
-export LUMARIC_STANDIN_DELAY_MS=$delay_ms
+standin_delay_ms "$delay_ms"
 lumaric_start
 main=$(lumaric_main_window)
 memo=$(drive child "$main" 108)

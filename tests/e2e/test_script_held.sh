@@ -9,7 +9,7 @@ e2e_begin script_held 150
 script=$TEMPLATES_DIR/R.bat
 script_windows="$TEMPLATES_WINDOWS\\R.bat"
 # Four stand-ins of 3 s each: the attempts below fall well inside the run.
-export LUMARIC_STANDIN_DELAY_MS=3000
+standin_delay_ms 3000
 lumaric_start
 main=$(lumaric_main_window)
 memo=$(drive child "$main" 108)

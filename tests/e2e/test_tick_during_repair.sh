@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin tick_during_repair 235
 
 # Four stand-ins of 15.5 s: a script of more than a minute.
-export LUMARIC_STANDIN_DELAY_MS=15500
+standin_delay_ms 15500
 lumaric_start
 main=$(lumaric_main_window)
 memo=$(drive child "$main" 108)

@@ -1,7 +1,9 @@
 // Recording stand-in for ipconfig, arp and nbtstat. The end-to-end tests run
 // the repair script against copies of it, so this machine's network is never
 // touched, and each copy leaves a line saying who ran, with what, and whether
-// its console could be seen, and where it was started from.
+// its console could be seen, and where it was started from. Its settings are
+// in the registry (HKCU\Software\Lumaric E2E\Standins): the program gives
+// the script an environment of its own, without the tests' variables.
 #include <windows.h>
 
 #include <cwchar>
@@ -12,11 +14,19 @@
 
 namespace {
 
-bool readEnvironment(const wchar_t* name, std::wstring& value) {
-  DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return false;
-  value.assign(size, L'\0');
-  value.resize(GetEnvironmentVariableW(name, value.data(), size));
+constexpr const wchar_t* kSettingsKey = L"Software\\Lumaric E2E\\Standins";
+
+// A text value of the settings key; false when there is none.
+bool readSetting(const wchar_t* name, std::wstring& value) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+  wchar_t text[1024] = {};
+  DWORD type = 0;
+  DWORD size = sizeof text - sizeof(wchar_t);
+  const LONG result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || type != REG_SZ) return false;
+  value = text;
   return true;
 }
 
@@ -89,15 +99,14 @@ bool parseDelay(const std::wstring& text, DWORD& milliseconds) {
 
 int wmain(int argc, wchar_t** argv) {
   std::wstring logPath;
-  if (!readEnvironment(L"LUMARIC_STANDIN_LOG", logPath) || logPath.empty())
-    return fail(L"LUMARIC_STANDIN_LOG must name the record file");
+  if (!readSetting(L"Log", logPath) || logPath.empty())
+    return fail(std::wstring(L"HKCU\\") + kSettingsKey + L" \"Log\" must name the record file");
 
   std::wstring delayText;
-  if (readEnvironment(L"LUMARIC_STANDIN_DELAY_MS", delayText)) {
+  if (readSetting(L"DelayMs", delayText)) {
     DWORD delay = 0;
     if (!parseDelay(delayText, delay))
-      return fail(L"LUMARIC_STANDIN_DELAY_MS must be a whole number of milliseconds below 10000000, not \"" +
-                  delayText + L"\"");
+      return fail(L"\"DelayMs\" must be a whole number of milliseconds below 10000000, not \"" + delayText + L"\"");
     Sleep(delay);
   }
 
