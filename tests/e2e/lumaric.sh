@@ -124,6 +124,33 @@ log_has_lines() {
   [[ $(grep -o '\\r\\n' <<<"$text" | wc -l) -ge $2 ]]
 }
 
+# Starts the program (from the Unix FOLDER, if given), clicks "现在修复"
+# once, waits for the repair's two log lines and closes the program;
+# REPAIR_LOG is then the log's text and LUMARIC_EXIT the exit code.
+repair_once() {
+  local main memo
+  lumaric_start "$@"
+  main=$(lumaric_main_window)
+  memo=$(drive child "$main" 108)
+  drive click "$(drive child "$main" 107)"
+  wait_log_lines "$memo" 2 60
+  REPAIR_LOG=$(drive text "$memo")
+  drive post "$main" WM_CLOSE
+  lumaric_wait_exit 15
+}
+
+# Clicks BUTTON, waits for the program's error box, closes it with OK and
+# prints its facts (`drive msgbox`); fails when no box comes or OK leaves it.
+click_for_error_box() {
+  local box facts
+  drive click "$1"
+  box=$(drive wait-window --class '#32770' --title Lumaric --timeout 30000) || return 1
+  facts=$(drive msgbox "$box")
+  drive press "$box" 1
+  drive wait-gone "$box" --timeout 10000 || return 1
+  printf '%s\n' "$facts"
+}
+
 # Points the user's Templates folder at the Windows path FOLDER.
 templates_at() {
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# When the command processor cannot start the script (here: the user's
-# ComSpec names a command processor that is not there), the repair writes
-# R.bat, announces itself and then logs the failure line with the clock
-# text, never the success line; no box, nothing run; the program goes on.
+# When the command processor cannot start the script (here: the system's
+# cmd.exe is damaged, a file that is no program), the repair writes R.bat,
+# announces itself and then logs the failure line with the clock text, never
+# the success line; no box, nothing run; the program goes on.
 source "$(dirname "$0")/lib.sh"
 e2e_begin script_start_fails 150
 
-wine reg add 'HKCU\Environment' /v ComSpec /t REG_SZ /d 'C:\no-command-processor\cmd.exe' /f >/dev/null 2>&1 ||
-  fail "cannot set the user's ComSpec"
+# The prefix's files are hard links to the template's: the link is removed,
+# not written through.
+command_processor=$WINEPREFIX/drive_c/windows/system32/cmd.exe
+rm -f "$command_processor"
+printf 'not a program\r\n' >"$command_processor"
 lumaric_start
 main=$(lumaric_main_window)
 memo=$(drive child "$main" 108)

@@ -4,7 +4,8 @@
 # folder is a link to one folder; the program is stopped (as a debugger
 # stops it) when it starts the script, the link is turned to another folder
 # whose R.bat runs other commands, and the program goes on: the held R.bat
-# runs, by its own path, and the other one does not. (Wine has no NTFS
+# runs, by its own path, with the system's command processor, and the other
+# one does not. (Wine has no NTFS
 # junctions: a Unix symbolic link, which Wine follows as Windows follows a
 # junction, stands in for one.)
 source "$(dirname "$0")/lib.sh"
@@ -35,8 +36,10 @@ touch "$go"
 wait "$pauser" || e2e_record no "the driver let the program go on" "$(cat "$pause")"
 
 wait_log_lines "$memo" 2 60
-check_eq "the script is started by the held file's own path" "\"$held_windows\\R.bat\"" \
+check_eq "the script is started by the held file's own path" "cmd.exe /D /C \"\"$held_windows\\R.bat\"\"" \
   "$(sed -n 's/^command-line=//p' "$pause" | tr -d '\r' | sed 's/\\\\/\\/g')"
+check_eq "the program started is the system's command processor" 'c:\windows\system32\cmd.exe' \
+  "$(sed -n 's/^program=//p' "$pause" | tr -d '\r' | sed 's/\\\\/\\/g' | tr '[:upper:]' '[:lower:]')"
 check_eq "the held R.bat ran, not the other one" "$(expected_standin_runs)" "$(standin_runs)"
 check_match "the log says the repair succeeded" '请稍候正在修复网络连接[.]\\r\\n网络连接修复成功[.][^\\]*\\r\\n' \
   "$(drive text "$memo")"

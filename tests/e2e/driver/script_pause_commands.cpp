@@ -62,8 +62,8 @@ bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str
 }  // namespace
 
 // Attaches to PID and stops it when it next calls CreateProcessW: prints
-// "attached" once it waits for that call, then "paused" and the call's
-// command line, and lets the process go on when the file GO exists.
+// "attached" once it waits for that call, then "paused", the call's program
+// and its command line, and lets the process go on when the file GO exists.
 void pauseScriptStart(const Arguments& args) {
   args.expectCount(2, 2);
   const DWORD pid = args.number(0);
@@ -99,18 +99,22 @@ void pauseScriptStart(const Arguments& args) {
       } else if (record.ExceptionAddress == target) {
         const platform::UniqueHandle thread(OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId));
         CONTEXT context = {};
-        context.ContextFlags = CONTEXT_CONTROL;
+        context.ContextFlags = CONTEXT_CONTROL | CONTEXT_INTEGER;
         if (!thread || !GetThreadContext(thread.get(), &context)) failWith(L"cannot read the thread's registers");
-        // The command line is the second argument: on the stack above the
-        // return address and the first in 32-bit code, in rdx in 64-bit code.
+        // The program and the command line are the first two arguments: on
+        // the stack above the return address in 32-bit code, in rcx and rdx
+        // in 64-bit code.
 #ifdef _WIN64
+        const std::uintptr_t program = context.Rcx;
         const std::uintptr_t commandLine = context.Rdx;
 #else
-        DWORD commandLine = 0;
-        ReadProcessMemory(process.get(), reinterpret_cast<void*>(context.Esp + 8), &commandLine, sizeof commandLine,
-                          &done);
+        DWORD arguments[2] = {};
+        ReadProcessMemory(process.get(), reinterpret_cast<void*>(context.Esp + 4), arguments, sizeof arguments, &done);
+        const DWORD program = arguments[0];
+        const DWORD commandLine = arguments[1];
 #endif
         printLine(L"paused");
+        printLine(L"program=" + escape(remoteText(process.get(), program)));
         printLine(L"command-line=" + escape(remoteText(process.get(), commandLine)));
         for (DWORD waited = 0; !fileExists(go); waited += 50) {
           if (waited > 60000) throw Failure(L"no " + go + L" within 60 s");
