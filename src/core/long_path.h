@@ -11,8 +11,6 @@ namespace core {
 // The longest path, its terminating zero included, that every program and
 // the command processor take in the usual form (MAX_PATH).
 inline constexpr std::size_t kMaxPath = 260;
-// What the long form adds at most: "\\?\UNC\" in place of "\\".
-inline constexpr std::size_t kLongFormExtra = 6;
 
 // The path in the usual form (C:\..., \\server\share\...), or nothing where
 // that does not fit in kMaxPath or the path has no usual form: a script
