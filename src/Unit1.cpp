@@ -20,6 +20,7 @@
 #include "platform/shell_folder.h"
 #include "platform/system_folder.h"
 #include "platform/url.h"
+#include "platform/wow64.h"
 #include "resource_ids.h"
 #include "ui/application.h"
 
@@ -107,10 +108,12 @@ std::optional<unsigned long> RunHiddenAndWait(const std::u16string& scriptPath, 
     // users cannot put files. Should "cd\" fail, the tools are still the
     // system's.
     const auto folders = platform::WindowsAndSystemFolders();
-    if (!folders)
+    const auto wow64 = platform::RunsUnderWow64();
+    if (!folders || !wow64)
         return std::nullopt;
-    platform::ProcessStart start = {core::CommandProcessorPath(*folders), core::ScriptCommandLine(scriptPath),
-                                    core::ScriptEnvironment(*folders), folders->system};
+    platform::ProcessStart start = {core::NativeCommandProcessorProgram(*folders, *wow64),
+                                    core::ScriptCommandLine(scriptPath), core::ScriptEnvironment(*folders),
+                                    folders->system};
     if (start.commandLine.size() > kCommandLineLimit)
         return std::nullopt;
     return platform::RunInNewConsoleAndWait(std::move(start), showWindow);

@@ -12,6 +12,11 @@ std::u16string CommandProcessorPath(const SystemFolders& folders)
     return folders.system + u"\\cmd.exe";
 }
 
+std::u16string NativeCommandProcessorProgram(const SystemFolders& folders, bool wow64)
+{
+    return wow64 ? folders.windows + u"\\Sysnative\\cmd.exe" : CommandProcessorPath(folders);
+}
+
 std::u16string ScriptCommandLine(std::u16string_view scriptPath)
 {
     // cmd drops the first and the last quote after /C, which leaves the

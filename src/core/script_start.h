@@ -18,8 +18,15 @@ struct SystemFolders {
 // delayed expansion is on. Such a path is not started.
 bool CommandProcessorRewrites(std::u16string_view scriptPath);
 
-// The command processor's file in the system folder.
+// The command processor's file in the system folder, as the script's
+// processes name it (ComSpec).
 std::u16string CommandProcessorPath(const SystemFolders& folders);
+
+// The native command processor as this program starts it. A 32-bit program
+// on 64-bit Windows (WOW64) sees SysWOW64 under the name System32, and
+// SysWOW64 lacks some of the tools (nbtstat.exe): it reaches the native
+// System32 by the alias Sysnative.
+std::u16string NativeCommandProcessorProgram(const SystemFolders& folders, bool wow64);
 
 // The command line for the script: no AutoRun (/D), the path quoted and the
 // whole taken as one quoted command, so that no character of the path can

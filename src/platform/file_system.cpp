@@ -137,8 +137,10 @@ bool FoundAsFile(const std::u16string& path)
 void WriteNewFile(const std::u16string& path, const std::vector<unsigned char>& bytes)
 {
     const UniqueHandle file = OpenOrdinaryFile(path, path.substr(0, path.rfind(u'\\')));
-    // Emptied only now that it is known to be the file meant.
-    if (!SetEndOfFile(file.get()))
+    // Emptied only now that it is known to be the file meant; a new one is
+    // empty already.
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.get(), &size) || (size.QuadPart != 0 && !SetEndOfFile(file.get())))
         ThrowCannotCreate(path, GetLastError());
     WriteAll(file.get(), bytes);
 }

@@ -33,6 +33,14 @@ TEST(ScriptStart, CommandProcessorIsTheSystemFolders)
     EXPECT_EQ(core::CommandProcessorPath({u"D:\\WINNT", u"D:\\WINNT\\system32"}), u"D:\\WINNT\\system32\\cmd.exe");
 }
 
+TEST(ScriptStart, UnderWow64TheNativeCommandProcessorIsReachedBySysnative)
+{
+    EXPECT_EQ(core::NativeCommandProcessorProgram(kFolders, true), u"C:\\Windows\\Sysnative\\cmd.exe");
+    EXPECT_EQ(core::NativeCommandProcessorProgram(kFolders, false), u"C:\\Windows\\System32\\cmd.exe");
+    EXPECT_EQ(core::NativeCommandProcessorProgram({u"D:\\WINNT", u"D:\\WINNT\\system32"}, true),
+              u"D:\\WINNT\\Sysnative\\cmd.exe");
+}
+
 TEST(ScriptStart, CommandLineSkipsAutoRunAndQuotesThePathTwice)
 {
     EXPECT_EQ(core::ScriptCommandLine(u"C:\\Users\\me\\Templates\\R.bat"),
