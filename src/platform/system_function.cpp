@@ -1,25 +1,15 @@
 #include "platform/system_function.h"
 
-#include <string>
-
-#include "platform/system_folder.h"
-#include "platform/wide.h"
+#include "platform/dll_search.h"
 
 namespace platform {
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name)
 {
     HMODULE module = GetModuleHandleW(dll);
-    if (!module) {
-        const auto folder = SystemFolder();
-        if (!folder)
-            return nullptr;
-        const std::u16string path = *folder + u"\\" + FromWide(dll);
-        module = LoadLibraryW(Wide(path));
-        if (!module)
-            return nullptr;
-    }
-    return GetProcAddress(module, name);
+    if (!module)
+        module = LoadSystemLibrary(dll);
+    return module ? GetProcAddress(module, name) : nullptr;
 }
 
 }  // namespace platform
