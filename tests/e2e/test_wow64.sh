@@ -14,8 +14,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin wow64 150
 
 # Wine's own 32-bit command processor answers only where 32-bit code runs.
-wine 'C:\windows\syswow64\cmd.exe' /c exit 7 >/dev/null 2>&1 </dev/null
-[[ $? == 7 ]] || { echo "skip: this machine runs no 32-bit code"; e2e_cleanup 77; }
+answer=0
+wine 'C:\windows\syswow64\cmd.exe' /c exit 7 >/dev/null 2>&1 </dev/null || answer=$?
+[[ $answer == 7 ]] || { echo "skip: this machine runs no 32-bit code"; e2e_cleanup 77; }
 
 plant_folder='C:\lumaric-e2e\user-tools'
 mkdir -p "$(unix_path "$plant_folder")"
