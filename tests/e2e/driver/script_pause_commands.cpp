@@ -99,7 +99,7 @@ void pauseScriptStart(const Arguments& args) {
       } else if (record.ExceptionAddress == target) {
         const platform::UniqueHandle thread(OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId));
         CONTEXT context = {};
-        context.ContextFlags = CONTEXT_CONTROL;
+        context.ContextFlags = CONTEXT_CONTROL | CONTEXT_INTEGER;
         if (!thread || !GetThreadContext(thread.get(), &context)) failWith(L"cannot read the thread's registers");
         // The command line is the second argument: on the stack above the
         // return address and the first in 32-bit code, in rdx in 64-bit code.
