@@ -9,6 +9,7 @@ display_start() {
   # -displayfd picks a free display number and reports it once ready.
   Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp 3>"$number_file" >"$E2E_TEST_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
+  echo "$XVFB_PID" >"$E2E_TEST_DIR/xvfb.pid"
   wait_until 15 "Xvfb to report its display number" test -s "$number_file"
   export DISPLAY=":$(head -n 1 "$number_file")"
 }

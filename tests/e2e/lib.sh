@@ -24,9 +24,9 @@ if [[ $WINEARCH == win64 ]]; then
   if [[ ! -x $E2E_WINE_SHIMS/wine-stable ]]; then
     mkdir -p "$E2E_WINE_SHIMS"
     for shim in wine wine-stable; do
-      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$E2E_WINE_SHIMS/$shim.new"
-      chmod +x "$E2E_WINE_SHIMS/$shim.new"
-      mv "$E2E_WINE_SHIMS/$shim.new" "$E2E_WINE_SHIMS/$shim"
+      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$E2E_WINE_SHIMS/$shim.$$"
+      chmod +x "$E2E_WINE_SHIMS/$shim.$$"
+      mv "$E2E_WINE_SHIMS/$shim.$$" "$E2E_WINE_SHIMS/$shim"
     done
   fi
   export PATH=$E2E_WINE_SHIMS:$PATH WINELOADER=/usr/lib/wine/wine64
@@ -70,17 +70,26 @@ e2e_begin() {
   echo "test folder: $E2E_TEST_DIR"
 }
 
-# Stops the Wine session first, so that a test waiting on a hung Wine
-# process gets control back, then signals the test.
+# At the deadline, stops the Wine session first, so that a test waiting on
+# a hung Wine process gets control back, then signals the test. Should the
+# test's shell be gone without its cleanup (killed by ctest), ends its Wine
+# session and its display itself, so that nothing of the test runs on.
 e2e_watchdog() {
-  local deadline=$1 test_shell=$$ sleeper
-  sleep "$deadline" >/dev/null 2>&1 &
-  sleeper=$!
-  trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-  wait "$sleeper"
-  echo "deadline of $deadline s reached" >&2
+  local deadline=$1 test_shell=$$ end=$((SECONDS + $1))
+  trap 'exit 0' TERM
+  while kill -0 "$test_shell" 2>/dev/null; do
+    if ((SECONDS >= end)); then
+      echo "deadline of $deadline s reached" >&2
+      wineserver -k 2>/dev/null || true
+      kill -USR1 "$test_shell" 2>/dev/null || true
+      return 0
+    fi
+    sleep 1 &
+    wait $!
+  done
   wineserver -k 2>/dev/null || true
-  kill -USR1 "$test_shell" 2>/dev/null || true
+  [[ -s $E2E_TEST_DIR/xvfb.pid ]] && kill "$(cat "$E2E_TEST_DIR/xvfb.pid")" 2>/dev/null
+  return 0
 }
 
 # STATUS: the test's exit status, where a trap of the test's own ran first.

@@ -9,7 +9,9 @@
 # crashes prints its backtrace and ends instead of waiting behind a crash
 # dialog that no one will close.
 
-PREFIX_TEMPLATE=$LUMARIC_E2E_WORK/prefix-template
+# The template is shared by the tests of every locale.
+PREFIX_HOME=${LUMARIC_E2E_PREFIX_HOME:-$LUMARIC_E2E_WORK}
+PREFIX_TEMPLATE=$PREFIX_HOME/prefix-template
 STANDIN_TOOLS=(ipconfig arp nbtstat)
 
 # Changes whenever Wine, a stand-in or this file does, so the template is
@@ -26,14 +28,14 @@ prefix_template() {
   for tool in "${STANDIN_TOOLS[@]}"; do
     [[ -f $LUMARIC_STANDINS/$tool.exe ]] || fail "stand-in $LUMARIC_STANDINS/$tool.exe is missing: build the windows preset"
   done
-  mkdir -p "$LUMARIC_E2E_WORK"
+  mkdir -p "$PREFIX_HOME" "$LUMARIC_E2E_WORK"
   local stamp
   stamp=$(prefix_stamp)
   # Tests running side by side build the template only once.
-  exec {lock}>"$LUMARIC_E2E_WORK/prefix.lock"
-  flock -w 300 "$lock" || fail "another run holds $LUMARIC_E2E_WORK/prefix.lock"
+  exec {lock}>"$PREFIX_HOME/prefix.lock"
+  flock -w 300 "$lock" || fail "another run holds $PREFIX_HOME/prefix.lock"
   if [[ $(cat "$PREFIX_TEMPLATE/.lumaric-stamp" 2>/dev/null) != "$stamp" ]]; then
-    local building=$LUMARIC_E2E_WORK/prefix-building
+    local building=$PREFIX_HOME/prefix-building
     rm -rf "$building" "$PREFIX_TEMPLATE"
     echo "building the Wine prefix in $PREFIX_TEMPLATE"
     (prefix_build "$building") || fail "could not build the Wine prefix in $building"
@@ -46,7 +48,7 @@ prefix_template() {
 prefix_build() {
   export WINEPREFIX=$1
   unset DISPLAY
-  timeout 300 wineboot --init >"$LUMARIC_E2E_WORK/wineboot.log" 2>&1
+  timeout 300 wineboot --init >"$PREFIX_HOME/wineboot.log" 2>&1
   timeout 120 wineserver --wait
 
   local link
@@ -60,7 +62,7 @@ prefix_build() {
     cp "$LUMARIC_STANDINS/$tool.exe" "$WINEPREFIX/drive_c/windows/system32/$tool.exe"
   done
 
-  local settings=$LUMARIC_E2E_WORK/prefix-settings.reg
+  local settings=$PREFIX_HOME/prefix-settings.reg
   iconv -f UTF-8 -t UTF-16LE <<'REG' | { printf '\xff\xfe'; cat; } >"$settings"
 Windows Registry Editor Version 5.00
 

@@ -17,7 +17,7 @@ source "$(dirname "$0")/lib.sh"
 if [[ ${LUMARIC_SOAK:-short} == long ]]; then
   rounds=20 repairs=50 cycles=50 broadcasts=5 tick_seconds=600 deadline=3500
 else
-  rounds=1 repairs=25 cycles=60 broadcasts=20 tick_seconds=30 deadline=200
+  rounds=1 repairs=25 cycles=60 broadcasts=20 tick_seconds=30 deadline=320
 fi
 e2e_begin soak "$deadline"
 

@@ -47,8 +47,12 @@ struct WineGdiEntry {
 };
 static_assert(sizeof(WineGdiEntry) == 24, "Wine's GDI_HANDLE_ENTRY");
 constexpr size_t kGdiTableEntries = 0x10000;
-// PEB.GdiSharedHandleTable in the 32-bit layout.
+// PEB.GdiSharedHandleTable; the driver is as wide as the program it reads.
+#ifdef _WIN64
+constexpr size_t kPebGdiTableOffset = 0xF8;
+#else
 constexpr size_t kPebGdiTableOffset = 0x94;
+#endif
 
 bool handlesFromSystemList(DWORD processId, DWORD& count) {
   auto query = platform::SystemFunction<NtQuerySystemInformationFn>(L"ntdll.dll", "NtQuerySystemInformation");
@@ -78,14 +82,14 @@ bool gdiFromHandleTable(HANDLE process, DWORD& count) {
   PROCESS_BASIC_INFORMATION basic = {};
   if (query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) < 0 || basic.PebBaseAddress == nullptr)
     return false;
-  ULONG table = 0;
+  ULONG_PTR table = 0;
   SIZE_T done = 0;
   if (!ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + kPebGdiTableOffset, &table,
                          sizeof(table), &done) ||
       table == 0)
     return false;
   std::vector<WineGdiEntry> entries(kGdiTableEntries);
-  if (!ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<ULONG_PTR>(table)), entries.data(),
+  if (!ReadProcessMemory(process, reinterpret_cast<void*>(table), entries.data(),
                          entries.size() * sizeof(WineGdiEntry), &done))
     return false;
   count = 0;
