@@ -26,7 +26,8 @@ void RestrictDllSearchToSystemFolder()
 {
     // Windows 8 and later, and Vista and 7 with update KB2533623.
     using SetDefaultDllDirectoriesFunction = BOOL WINAPI(DWORD);
-    const auto setDefault = SystemFunction<SetDefaultDllDirectoriesFunction>(L"kernel32.dll", "SetDefaultDllDirectories");
+    const auto setDefault =
+        SystemFunction<SetDefaultDllDirectoriesFunction>(L"kernel32.dll", "SetDefaultDllDirectories");
     searchRestricted = setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

@@ -72,15 +72,17 @@ UniqueHandle OpenFile(const std::u16string& path, DWORD disposition)
 // FOLDER that the user's own rights may write.
 UniqueHandle OpenOrdinaryFile(const std::u16string& path, const std::u16string& folder)
 {
-    const UniqueHandle folderHandle = OpenFolder(path, folder);
     auto file = OpenFile(path, OPEN_EXISTING);
-    if (!file && GetLastError() == ERROR_FILE_NOT_FOUND) {
+    if (!file && GetLastError() != ERROR_FILE_NOT_FOUND)
+        ThrowCannotCreate(path, GetLastError());
+    const UniqueHandle folderHandle = OpenFolder(path, folder);
+    if (!file) {
         if (!UnelevatedUserGranted(folderHandle.get(), FILE_ADD_FILE))
             ThrowCannotCreate(path, core::kUserMayNotWrite);
         file = OpenFile(path, CREATE_NEW);
+        if (!file)
+            ThrowCannotCreate(path, GetLastError());
     }
-    if (!file)
-        ThrowCannotCreate(path, GetLastError());
 
     BY_HANDLE_FILE_INFORMATION information = {};
     if (!GetFileInformationByHandle(file.get(), &information))
@@ -97,8 +99,10 @@ UniqueHandle OpenOrdinaryFile(const std::u16string& path, const std::u16string& 
     const auto folderPath = LongFinalPath(folderHandle.get());
     if (!filePath || !folderPath)
         ThrowCannotCreate(path, GetLastError());
-    if (!SamePath(filePath->substr(0, filePath->rfind(u'\\')), *folderPath))
-        ThrowCannotCreate(path, core::Format(core::kFileLeadsElsewhere, {core::UsualPath(*filePath).value_or(*filePath)}));
+    if (!SamePath(filePath->substr(0, filePath->rfind(u'\\')), *folderPath)) {
+        const std::u16string leadsTo = core::UsualPath(*filePath).value_or(*filePath);
+        ThrowCannotCreate(path, core::Format(core::kFileLeadsElsewhere, {leadsTo}));
+    }
     if (!UnelevatedUserGranted(file.get(), FILE_WRITE_DATA))
         ThrowCannotCreate(path, core::kUserMayNotWrite);
     return file;

@@ -15,8 +15,8 @@ struct ProcessStart {
 };
 
 // Starts the program in a new console with the given show-window value and
-// waits, without a time limit, until the process has ended. Returns its exit code, or nothing when the process could not be
-// started.
+// waits, without a time limit, until the process has ended. Returns its exit
+// code, or nothing when the process could not be started.
 std::optional<unsigned long> RunInNewConsoleAndWait(ProcessStart start, unsigned short showWindow);
 
 }  // namespace platform

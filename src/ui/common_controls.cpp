@@ -39,7 +39,8 @@ const CommonControlsLibrary& CommonControls()
 void SwitchVisualStylesOff(HWND window)
 {
     using SetWindowThemeFunction = HRESULT WINAPI(HWND, LPCWSTR, LPCWSTR);
-    static const auto setWindowTheme = platform::SystemFunction<SetWindowThemeFunction>(L"uxtheme.dll", "SetWindowTheme");
+    static const auto setWindowTheme =
+        platform::SystemFunction<SetWindowThemeFunction>(L"uxtheme.dll", "SetWindowTheme");
     if (setWindowTheme)
         setWindowTheme(window, L" ", L" ");
 }

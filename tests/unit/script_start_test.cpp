@@ -20,7 +20,8 @@ TEST(ScriptStart, PathsWithPercentOrExclamationMarkAreRewritten)
 
 TEST(ScriptStart, OrdinaryPathsAreTakenAsTheyAre)
 {
-    EXPECT_FALSE(core::CommandProcessorRewrites(u"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Templates\\R.bat"));
+    EXPECT_FALSE(
+        core::CommandProcessorRewrites(u"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Templates\\R.bat"));
     // Inside the quotes these are plain characters.
     EXPECT_FALSE(core::CommandProcessorRewrites(u"C:\\a&b ^c (d)\\R.bat"));
     EXPECT_FALSE(core::CommandProcessorRewrites(u"C:\\用户\\模板\\R.bat"));
