@@ -39,18 +39,23 @@ check_fault() {
   check_eq "$case: box text" "$expected" "$(sed -n 's/^text=//p' <<<"$facts")"
   check_eq "$case: box icon" "stop" "$(sed -n 's/^icon=//p' <<<"$facts")"
   check_eq "$case: box buttons" "1"$'\t'"$(ok_button_text)" "$(sed -n 's/^button=//p' <<<"$facts")"
-  check_eq "$case: main window disabled while the box is open" 0 "$(window_fact "$main" enabled)"
+  # The box disables its owner, the main window, by itself; the program
+  # disables its other windows.
+  check_eq "$case: the box's owner is the main window" "$main" "$(window_fact "$box" owner)"
+  check_eq "$case: the application window disabled while the box is open" 0 "$(window_fact "$application" enabled)"
   check_eq "$case: nothing logged" "" "$(drive text "$memo")"
   check_eq "$case: no stand-in ran" "" "$(standin_runs)"
   drive press "$box" 1
   drive wait-gone "$box" --timeout 10000 || e2e_record no "$case: OK closes the box"
   check_eq "$case: main window enabled again after OK" 1 "$(window_fact "$main" enabled)"
+  check_eq "$case: the application window enabled again after OK" 1 "$(window_fact "$application" enabled)"
 }
 
 lumaric_start
 main=$(lumaric_main_window)
 memo=$(drive child "$main" 108)
 button=$(drive child "$main" 107)
+application=$(window_fact "$main" owner)
 
 mkdir "$script"
 check_fault folder
