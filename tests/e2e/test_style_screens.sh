@@ -134,6 +134,9 @@ shoot_at() {
   local icon_x icon_y menu
   wait_until 15 "the icon" tray_icon_shown
   read -r icon_x icon_y < <(tray_icon_centre)
+  # The icon's tip comes up once the mouse rests there: it is let come and
+  # taken away first, so that it does not come up over the menu.
+  tray_rest_on_icon "$icon_x" "$icon_y"
   menu=$(tray_open_menu "$icon_x" "$icon_y") || fail "$suffix: no popup menu"
   tray_pop_tips
   check_eq_within 5 "$suffix: menu background in the style" "$(style_colour menu.background)" \
