@@ -70,7 +70,7 @@ thumb_in() {
 # button held, then checks the picture and, with POSITION_COMMAND, the
 # scrolling while it is held; the button is let go afterwards.
 drag_thumb() {
-  local what=$1 x=$2 track_top=$3 track_bottom=$4 dy=$5 position_command=$6 top bottom moved_top moved_bottom
+  local what=$1 x=$2 track_top=$3 track_bottom=$4 dy=$5 position_command=$6 top bottom moved_top
   # Painted once some of the track shows beside the thumb.
   thumb_drawn() {
     read -r top bottom < <(thumb_rows "$x" "$track_top" "$track_bottom")
@@ -86,7 +86,7 @@ drag_thumb() {
     sleep 0.1
   done
   thumb_moved() {
-    read -r moved_top moved_bottom < <(thumb_rows "$x" "$track_top" "$track_bottom")
+    read -r moved_top _ < <(thumb_rows "$x" "$track_top" "$track_bottom")
     [[ -n $moved_top ]] && ((moved_top > top))
   }
   check_within 5 "$what: the thumb follows the drag down from row $top" thumb_moved
