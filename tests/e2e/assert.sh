@@ -66,6 +66,38 @@ wait_until() {
   done
 }
 
+# A check that COMMAND comes to succeed within SECONDS, polled as
+# wait_until does; a failure is recorded and the test goes on.
+check_within() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    if ((SECONDS >= deadline)); then
+      e2e_record no "$what" "'$*' still failed after $seconds s"
+      return 0
+    fi
+    sleep 0.2
+  done
+  e2e_record yes "$what"
+}
+
+# A check_eq of what COMMAND prints, polled until it is EXPECTED for at
+# most SECONDS; a failure shows the last output.
+check_eq_within() {
+  local seconds=$1 what=$2 expected=$3 actual deadline
+  shift 3
+  deadline=$((SECONDS + seconds))
+  until actual=$("$@" 2>/dev/null) && [[ $actual == "$expected" ]]; do
+    if ((SECONDS >= deadline)); then
+      check_eq "$what" "$expected" "$actual"
+      return 0
+    fi
+    sleep 0.2
+  done
+  e2e_record yes "$what"
+}
+
 # Ends a test: the tally, and failure if any check failed.
 e2e_end() {
   echo "$((E2E_CHECKS - E2E_FAILED)) passed, $E2E_FAILED failed"

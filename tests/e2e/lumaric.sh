@@ -151,6 +151,15 @@ click_for_error_box() {
   printf '%s\n' "$facts"
 }
 
+# The number of buttons Wine's taskbar shows for window HWND: it gives each
+# button the handle of its window as control id. Fails when the taskbar
+# cannot be read, which must not pass for "no button".
+taskbar_buttons_for() {
+  local taskbar tree
+  taskbar=$(drive wait-window --class Shell_TrayWnd) && tree=$(drive tree "$taskbar") || return 1
+  awk -F'\t' -v id=$(($1)) '$5 == "Button" && $6 == 1 && $3 == id' <<<"$tree" | wc -l
+}
+
 # Points the user's Templates folder at the Windows path FOLDER.
 templates_at() {
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \

@@ -15,9 +15,10 @@ for ((i = 1; i <= copies; i++)); do
     >"$E2E_TEST_DIR/copy-$i.log" 2>&1 </dev/null &
   pids+=($!)
 done
-drive watch-windows 40000 >"$E2E_TEST_DIR/windows-seen.txt" &
+seen=$E2E_TEST_DIR/windows-seen.txt
+drive watch-windows 40000 >"$seen" &
 watcher=$!
-sleep 1
+wait_until 30 "the window watcher to start" grep -q -x watching "$seen"
 echo go >"$gate"
 
 # The copies that lost end on their own; the one that won keeps running.
@@ -58,9 +59,9 @@ check_eq "the program's top-level windows" "ComboLBox TApplication TForm1" \
 
 wait "$watcher"
 shell=$(window_fact "$(drive wait-window --class Shell_TrayWnd)" pid)
-others=$(awk -F'\t' -v winner="$winner" -v shell="$shell" '$2 != winner && $2 != shell' "$E2E_TEST_DIR/windows-seen.txt")
+others=$(awk -F'\t' -v winner="$winner" -v shell="$shell" '/^window=/ && $2 != winner && $2 != shell' "$seen")
 check_eq "no other copy ever showed a window" "" "$others"
-check_true "the winner's main window was seen coming up" grep -q $'\tTForm1\t' "$E2E_TEST_DIR/windows-seen.txt"
+check_true "the winner's main window was seen coming up" grep -q $'\tTForm1\t' "$seen"
 
 LUMARIC_PID=${survivors[0]:-${pids[0]}}
 drive post "$main" WM_CLOSE

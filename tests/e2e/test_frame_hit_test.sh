@@ -73,6 +73,14 @@ shoot() {
   picture=$(screenshot "$1" "$main")
 }
 
+# Shoots the picture NAME and tells whether its close box's left edge is
+# in the border colour of STATE: the box has been drawn in that state.
+box_shows() {
+  shoot "$1"
+  [[ $(colours_in "$box_left" $((box_top + radius)) 1 $((box_height - 2 * radius))) == \
+    "$(style_colour "closebox.$2.border")" ]]
+}
+
 check_frame_at() {
   DPI=$1
   local suffix=$DPI width height client_width client_height border client_top padding middle icon
@@ -110,8 +118,7 @@ check_frame_at() {
   check_eq "$suffix: no other answer" "$HT_CLIENT $HT_CAPTION $HT_SYSMENU $HT_BORDER $HT_CLOSE" \
     "$(cut -f1 <<<"$map" | sort -n | xargs)"
 
-  sleep 0.5
-  shoot "frame-$suffix"
+  wait_until 5 "$suffix: the close box drawn" box_shows "frame-$suffix" normal
   check_box_edges "$suffix" normal
   check_true "$suffix: the close box's inside in closebox.normal.background" \
     between "$(style_colour closebox.normal.background 1)" "$(style_colour closebox.normal.background 2)" \
@@ -121,19 +128,19 @@ check_frame_at() {
 
   # A click just left of the box is one on the title bar.
   xdotool mousemove --sync $((window_left + box_left - 1)) $((window_top + middle)) click 1
+  # Time for a close that must not come.
   sleep 1
   check_eq "$suffix: a click just left of the close box leaves the window" 1 "$(window_fact "$main" visible)"
 
   # Pressed on the box, the button moves out of it and comes up there.
   xdotool mousemove --sync $((window_left + box_left + box_width / 2)) $((window_top + middle)) mousedown 1
-  sleep 0.5
-  shoot "frame-pressed-$suffix"
+  wait_until 5 "$suffix: the close box drawn pressed" box_shows "frame-pressed-$suffix" pressed
   check_box_edges "$suffix: held down" pressed
   xdotool mousemove --sync $((window_left + width / 2)) $((window_top + middle))
-  sleep 0.5
-  shoot "frame-pressed-outside-$suffix"
+  wait_until 5 "$suffix: the close box drawn up again" box_shows "frame-pressed-outside-$suffix" normal
   check_box_edges "$suffix: held down outside the box" normal
   xdotool mouseup 1
+  # Time for a close that must not come.
   sleep 1
   check_true "$suffix: released outside the box, the program still runs" kill -0 "$LUMARIC_PID"
   check_eq "$suffix: released outside the box, the window stays" 1 "$(window_fact "$main" visible)"

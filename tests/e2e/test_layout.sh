@@ -164,11 +164,19 @@ focus_id() {
 click_window "$(field 104 2)"
 focus_in_combo() { [[ $(focus_id) == 104 ]]; }
 wait_until 5 "the focus in ComboBox" focus_in_combo
+# Each Tab is read once the focus has left the control it was on.
+focus_left() {
+  local now
+  now=$(focus_id)
+  [[ -n $now && $now != "$1" ]]
+}
 visited=""
+current=104
 for _ in 1 2 3 4 5 6 7 8; do
   xdotool key --clearmodifiers Tab
-  sleep 0.3
-  visited+="$(focus_id) "
+  wait_until 5 "the focus to move on from $current under Tab" focus_left "$current"
+  current=$(focus_id)
+  visited+="$current "
 done
 check_eq "focus under Tab from ComboBox" "105 107 108 106 114 113 100 104 " "$visited"
 

@@ -58,31 +58,45 @@ bar_geometry() {
   echo "$x $((top + frame + BAR_WIDTH)) $((top + height - frame - BAR_WIDTH))"
 }
 
-# Drags the thumb of the bar (X, TRACK_TOP, TRACK_BOTTOM) down by DY with the
-# button held, then checks the picture and the scrolling while it is held.
-# Prints the scroll position it reached; the button is let go afterwards.
-drag_thumb() {
-  local what=$1 x=$2 track_top=$3 track_bottom=$4 dy=$5 position_command=$6 top bottom
+# Whether the middle of the thumb of the bar (X, TRACK_TOP, TRACK_BOTTOM)
+# is drawn in the style's gradient GRADIENT.
+thumb_in() {
+  local x=$1 track_top=$2 track_bottom=$3 gradient=$4 top bottom
   read -r top bottom < <(thumb_rows "$x" "$track_top" "$track_bottom")
-  [[ -n $top ]] || fail "$what: no thumb in the scroll bar"
+  [[ -n $top ]] && in_gradient "$(screen_pixel "$x" $(((top + bottom) / 2)))" "$gradient"
+}
+
+# Drags the thumb of the bar (X, TRACK_TOP, TRACK_BOTTOM) down by DY with the
+# button held, then checks the picture and, with POSITION_COMMAND, the
+# scrolling while it is held; the button is let go afterwards.
+drag_thumb() {
+  local what=$1 x=$2 track_top=$3 track_bottom=$4 dy=$5 position_command=$6 top bottom moved_top
+  # Painted once some of the track shows beside the thumb.
+  thumb_drawn() {
+    read -r top bottom < <(thumb_rows "$x" "$track_top" "$track_bottom")
+    [[ -n $top ]] && ((bottom - top < track_bottom - track_top - 1))
+  }
+  wait_until 5 "$what: a thumb in the scroll bar" thumb_drawn
   local grab=$(((top + bottom) / 2))
   xdotool mousemove --sync "$x" "$grab" mousedown 1
   local step
+  # Several moves a little apart, as a hand drags.
   for step in 1 2 3 4 5; do
     xdotool mousemove --sync "$x" $((grab + dy * step / 5))
     sleep 0.1
   done
-  sleep 0.4
-  local moved_top moved_bottom pixel
-  read -r moved_top moved_bottom < <(thumb_rows "$x" "$track_top" "$track_bottom")
-  pixel=$(screen_pixel "$x" $(((moved_top + moved_bottom) / 2)))
-  check_true "$what: the thumb follows the drag down ($top -> $moved_top)" test "$moved_top" -gt "$top"
-  check_true "$what: the thumb held by the mouse is the style's pressed thumb ($pixel)" \
-    in_gradient "$pixel" scrollbar.thumb.pressed.background
+  thumb_moved() {
+    read -r moved_top _ < <(thumb_rows "$x" "$track_top" "$track_bottom")
+    [[ -n $moved_top ]] && ((moved_top > top))
+  }
+  check_within 5 "$what: the thumb follows the drag down from row $top" thumb_moved
+  check_within 5 "$what: the thumb held by the mouse is the style's pressed thumb" \
+    thumb_in "$x" "$track_top" "$track_bottom" scrollbar.thumb.pressed.background
   screenshot "drag-$what" >/dev/null
   eval "$position_command"
   xdotool mouseup 1
-  sleep 0.3
+  not_pressed() { ! thumb_in "$x" "$track_top" "$track_bottom" scrollbar.thumb.pressed.background; }
+  wait_until 5 "$what: the thumb let go" not_pressed
 }
 
 run_with() {
@@ -97,29 +111,28 @@ run_with() {
   # The caret to the start, and the log with it (EM_SETSEL, EM_SCROLLCARET).
   drive send "$memo" 0x00B1 0 0 >/dev/null
   drive send "$memo" 0x00B7 >/dev/null
-  sleep 0.5
   check_eq "$name: the log starts at its first line" 0 "$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)"
 
   local x track_top track_bottom
   read -r x track_top track_bottom < <(bar_geometry "$memo" 2)
-  local pixel
-  pixel=$(screen_pixel "$x" $(((track_top + track_bottom) / 2 + 10)))
-  check_eq "$name: the log's track is the style's" "$(style_colour scrollbar.track)" "$pixel"
+  # The bar is painted a moment after the text is set.
+  check_eq_within 5 "$name: the log's track is the style's" "$(style_colour scrollbar.track)" \
+    screen_pixel "$x" $(((track_top + track_bottom) / 2 + 10))
+  log_scrolled() { (($(drive send "$memo" $EM_GETFIRSTVISIBLELINE) > 0)); }
   drag_thumb "$name-log" "$x" "$track_top" "$track_bottom" 30 \
-    'check_true "$name: the log scrolls while the thumb is dragged" test "$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)" -gt 0'
+    'check_within 5 "$name: the log scrolls while the thumb is dragged" log_scrolled'
   local after_drag
   after_drag=$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)
   check_true "$name: the log stays where the drag left it ($after_drag)" test "$after_drag" -gt 0
 
   # The down arrow, one line; the wheel, three lines towards the top.
   xdotool mousemove --sync "$x" $((track_bottom + BAR_WIDTH / 2)) click 1
-  sleep 0.3
-  check_eq "$name: the down arrow scrolls one line" $((after_drag + 1)) "$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)"
+  check_eq_within 5 "$name: the down arrow scrolls one line" $((after_drag + 1)) \
+    drive send "$memo" $EM_GETFIRSTVISIBLELINE
   read -r cx cy < <(drive point "$memo")
   xdotool mousemove --sync "$cx" "$cy" click 4
-  sleep 0.3
-  check_eq "$name: the wheel scrolls three lines" $((after_drag + 1 - 3)) \
-    "$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)"
+  check_eq_within 5 "$name: the wheel scrolls three lines" $((after_drag + 1 - 3)) \
+    drive send "$memo" $EM_GETFIRSTVISIBLELINE
 
   # The open list: eight items, and its own bar.
   local combo list cx cy
@@ -128,17 +141,17 @@ run_with() {
   read -r _ _ combo_width _ < <(window_fact "$combo" rect)
   click_at $((cx + combo_width / 2 - 6)) "$cy"
   list=$(drive wait-window --class ComboLBox --visible --timeout 10000) || fail "$name: the list did not open"
-  sleep 0.5
   local item_height client_height
   item_height=$(drive send "$list" $LB_GETITEMHEIGHT)
   read -r _ client_height < <(window_fact "$list" client)
   check_eq "$name: the open list shows eight items" 8 $((client_height / item_height))
   read -r x track_top track_bottom < <(bar_geometry "$list" 1)
   drag_thumb "$name-list" "$x" "$track_top" "$track_bottom" 60 \
-    'check_eq "$name: the list scrolls to its end while the thumb is dragged" 5 "$(drive send "$list" $LB_GETTOPINDEX)"'
+    'check_eq_within 5 "$name: the list scrolls to its end while the thumb is dragged" 5 drive send "$list" $LB_GETTOPINDEX'
   check_eq "$name: the list stays open after the drag" 1 "$(drive count-windows --class ComboLBox --visible)"
   xdotool key Escape
-  sleep 0.3
+  list_closed() { [[ $(drive count-windows --class ComboLBox --visible) == 0 ]]; }
+  wait_until 5 "$name: Escape to close the list" list_closed
 
   drive post "$main" WM_CLOSE
   lumaric_wait_exit 15

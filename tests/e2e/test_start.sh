@@ -36,16 +36,9 @@ check_bits "owner carries the taskbar button (WS_EX_APPWINDOW)" "$(window_fact "
   0x00040000 0x00040000
 check_eq "one application window" 1 "$(drive count-windows --class TApplication)"
 
-# Wine's taskbar gives each button the handle of its window as control id.
-taskbar_button_for() {
-  local taskbar
-  taskbar=$(drive wait-window --class Shell_TrayWnd)
-  drive tree "$taskbar" | awk -F'\t' -v id=$(($1)) '$5 == "Button" && $6 == 1 && $3 == id' | wc -l
-}
-application_on_taskbar() { [[ $(taskbar_button_for "$application") == 1 ]]; }
-wait_until 10 "a taskbar button for the application window" application_on_taskbar
-check_eq "taskbar button of the application window" 1 "$(taskbar_button_for "$application")"
-check_eq "no taskbar button of the main window" 0 "$(taskbar_button_for "$main")"
+application_on_taskbar() { [[ $(taskbar_buttons_for "$application") == 1 ]]; }
+check_within 10 "taskbar button of the application window" application_on_taskbar
+check_eq "no taskbar button of the main window" 0 "$(taskbar_buttons_for "$main" || echo unreadable)"
 
 read -r area_left area_top area_width area_height < <(drive work-area)
 read -r left top width height < <(window_fact "$main" rect)

@@ -179,11 +179,3 @@ tray_menu_command() {
 tray_balloon() {
   drive tooltips | awk -F'\t' '$2 == 1 && $3 == 1 { print $1 "\t" $8; found = 1; exit } END { exit !found }'
 }
-
-# The number of buttons Wine's taskbar shows for window HWND: it gives each
-# button the handle of its window as control id.
-taskbar_buttons_for() {
-  local taskbar
-  taskbar=$(drive wait-window --class Shell_TrayWnd)
-  drive tree "$taskbar" | awk -F'\t' -v id=$(($1)) '$5 == "Button" && $6 == 1 && $3 == id' | wc -l
-}

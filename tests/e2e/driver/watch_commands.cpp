@@ -12,11 +12,13 @@ namespace driver {
 
 // Watches the desktop for MS milliseconds and prints every top-level window
 // that was not there at the start and was seen visible: handle, process,
-// class and text, once each.
+// class and text, once each. "watching" first tells that the windows there
+// at the start are known, so what comes after is seen.
 void watchWindows(const Arguments& args) {
   args.expectCount(1, 1);
   const DWORD watchMs = args.number(0);
   const std::vector<HWND> initial = topLevelWindows();
+  printLine(L"watching");
   std::vector<HWND> reported;
   const ULONGLONG end = GetTickCount64() + watchMs;
   while (GetTickCount64() < end) {
