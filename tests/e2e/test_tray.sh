@@ -19,7 +19,7 @@ source "$(dirname "$0")/tray.sh"
 # then writes to that program's standard error: the trace is kept apart.
 export WINEDEBUG=-all,+tooltips
 desktop_trace=$LUMARIC_E2E_WORK/tray-desktop-trace.log
-e2e_begin tray 170 2> >(tee "$desktop_trace" | grep -v ':trace:' >&2)
+e2e_begin tray 240 2> >(tee "$desktop_trace" | grep -v ':trace:' >&2)
 export WINEDEBUG=-all
 mv "$desktop_trace" "$E2E_TEST_DIR/desktop-trace.log"
 desktop_trace=$E2E_TEST_DIR/desktop-trace.log
