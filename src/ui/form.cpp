@@ -79,7 +79,6 @@ void Form::ApplyOuterSize()
 
 void Form::SetIcons(HICON big, HICON small)
 {
-    icon_ = big;
     for (HWND window : {Handle(), GetWindow(Handle(), GW_OWNER)}) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
         SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -179,9 +178,35 @@ LRESULT Form::DefaultButton() const
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
+void Form::Deactivated()
+{
+    HWND focus = GetFocus();
+    if (IsChild(Handle(), focus))
+        focus_ = focus;
+}
+
+bool Form::RestoreFocus()
+{
+    if (!focus_ || !IsChild(Handle(), focus_) || !IsWindowVisible(focus_) || !IsWindowEnabled(focus_))
+        return false;
+    SetFocus(focus_);
+    return true;
+}
+
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            Deactivated();
+        else if (!HIWORD(wParam) && RestoreFocus())
+            return 0;
+        break;
+    case WM_SETFOCUS:
+        // Given the focus as a whole, as by the application window.
+        if (RestoreFocus())
+            return 0;
+        break;
     case kDpiChangedMessage:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -1,8 +1,10 @@
 #include "ui/label.h"
 
 #include "platform/wide.h"
+#include "ui/accessible.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
+#include "ui/non_client.h"
 
 namespace ui {
 namespace {
@@ -46,18 +48,43 @@ LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Paint();
         return 0;
     case WM_LBUTTONDOWN:
-        pressed_ = true;
+    case WM_LBUTTONDBLCLK:
+        Pressed();
         return 0;
     case WM_LBUTTONUP:
-        if (pressed_) {
-            pressed_ = false;
-            if (OnClick)
-                OnClick(this);
-        }
+        Released();
         return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    case WM_GETOBJECT:
+        // Read as the system's label: static text named by its text.
+        if (const std::optional<LRESULT> answer = AccessibleAs(Handle(), L"Static", wParam, lParam))
+            return *answer;
+        return Default(message, wParam, lParam);
     default:
         return Default(message, wParam, lParam);
     }
+}
+
+// A click is a press and a release over the label, the mouse held by it
+// in between, as a button takes it: a release after a press elsewhere, or
+// after the capture was lost, opens nothing.
+void Label::Pressed()
+{
+    SetCapture(Handle());
+    pressed_ = true;
+}
+
+void Label::Released()
+{
+    const bool pressed = pressed_ && GetCapture() == Handle();
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    pressed_ = false;
+    const POINT at = ScreenPoint(static_cast<LPARAM>(GetMessagePos()));
+    if (pressed && WindowFromPoint(at) == Handle() && OnClick)
+        OnClick(this);
 }
 
 void Label::Paint()

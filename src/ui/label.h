@@ -26,6 +26,8 @@ protected:
 private:
     void Paint();
     void FitToText();
+    void Pressed();
+    void Released();
 
     HFONT font_ = nullptr;
     HCURSOR cursor_ = nullptr;

@@ -12,17 +12,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/tray.sh"
 
-# Wine's explorer traces the balloon titles it is given; nothing else tells
-# them, as its tooltips cannot be asked for their title. Only the desktop
-# started by e2e_begin runs with the trace. The desktop may be started by
-# the first Wine program that needs it instead of by `wine explorer`, and
-# then writes to that program's standard error: the trace is kept apart.
-export WINEDEBUG=-all,+tooltips
-desktop_trace=$LUMARIC_E2E_WORK/tray-desktop-trace.log
-e2e_begin tray 170 2> >(tee "$desktop_trace" | grep -v ':trace:' >&2)
-export WINEDEBUG=-all
-mv "$desktop_trace" "$E2E_TEST_DIR/desktop-trace.log"
-desktop_trace=$E2E_TEST_DIR/desktop-trace.log
+tray_begin_tracing_balloons tray 170
 
 # Five icons of another program come first, so that ours is far enough from
 # the screen's corner for the menu to open at the cursor itself.
@@ -191,8 +181,7 @@ changed=$(compare -metric AE "$E2E_TEST_DIR/tray-balloon.png" "$E2E_TEST_DIR/bal
 check_true "the balloon is painted on the screen ($changed of $((balloon_width * balloon_height)) pixels changed)" \
   test "${changed%%.*}" -gt $((balloon_width * balloon_height / 2))
 # debugstr_w writes 提示 as its code points.
-check_true "the balloon's title is 提示" \
-  grep -qF 'title = L"\63d0\793a"' "$E2E_TEST_DIR"/explorer*.log "$desktop_trace"
+check_true "the balloon's title is 提示" test "$(tray_balloons_titled '\63d0\793a')" -ge 1
 convert "$(screenshot tray-balloon-desktop)" \
   -crop "$((balloon_width + 80))x$((balloon_height + 60))+$((balloon_left - 40))+$((balloon_top - 20))" +repage \
   "$E2E_TEST_DIR/tray-balloon-context.png"

@@ -7,6 +7,26 @@ TRAY_ICON_FILE=$E2E_ROOT/res/Lumaric.ico
 # The entries of the icon's menu, "-" for a separator.
 TRAY_MENU_ENTRIES=(检测更新 - 显示窗口 隐藏窗口 - 退出程序)
 
+# Begins the test NAME with DEADLINE as e2e_begin does, Wine's explorer
+# tracing the balloon titles it is given; nothing else tells them, as its
+# tooltips cannot be asked for their title. Only the desktop started by
+# e2e_begin runs with the trace. The desktop may be started by the first
+# Wine program that needs it instead of by `wine explorer`, and then writes
+# to that program's standard error: the trace is kept apart.
+tray_begin_tracing_balloons() {
+  local trace=$LUMARIC_E2E_WORK/$1-desktop-trace.log
+  export WINEDEBUG=-all,+tooltips
+  e2e_begin "$1" "$2" 2> >(tee "$trace" | grep -v ':trace:' >&2)
+  export WINEDEBUG=-all
+  mv "$trace" "$E2E_TEST_DIR/desktop-trace.log"
+}
+
+# How many balloons the shell has shown with the title TITLE, as debugstr_w
+# writes it (提示 as \63d0\793a): each one shown sets its title anew.
+tray_balloons_titled() {
+  cat "$E2E_TEST_DIR"/explorer*.log "$E2E_TEST_DIR/desktop-trace.log" | grep -cF "title = L\"$1\"" || true
+}
+
 # Starts Lumaric.exe as a shortcut set to "run minimised" does; as with
 # lumaric_start, LUMARIC_PID's exit code is the program's.
 lumaric_start_minimised() {
