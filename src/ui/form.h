@@ -80,6 +80,10 @@ private:
     std::optional<LRESULT> FrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Lets the system handle a message on which it would draw its own caption.
     LRESULT DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> TitleButtonDown(bool doubleClick, WPARAM hit, LPARAM lParam);
+    std::optional<LRESULT> SystemCommand(WPARAM command, LPARAM lParam);
+    void ShowSystemMenu(POINT at);
+    std::optional<LRESULT> NonClientCursor(HWND window, WORD hit);
     LRESULT DefaultButton() const;
     // The focused control is kept when the window loses the activation and
     // given the focus back when the window gets it again, as in dialogs.

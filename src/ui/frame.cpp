@@ -1,5 +1,6 @@
 #include "ui/frame.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/dpi.h"
@@ -78,10 +79,23 @@ bool Frame::InCloseBox(POINT screen) const
     return PtInRect(&box, at) != FALSE;
 }
 
-void Frame::SetActive(bool active)
+void Frame::ClientInside(RECT& window) const
 {
-    active_ = active;
-    Paint();
+    const int dpi = platform::DpiForWindow(window_);
+    const int border = paint::Scaled(style_, "frame.border-width", dpi);
+    const int title = paint::Scaled(style_, "title.height", dpi);
+    window = {window.left + border, window.top + border + title, window.right - border, window.bottom - border};
+    // A window made smaller than its frame has an empty client area.
+    window.right = std::max(window.right, window.left);
+    window.bottom = std::max(window.bottom, window.top);
+}
+
+POINT Frame::SystemMenuPlace() const
+{
+    const RECT icon = Measure().icon;
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    return {outer.left + icon.left, outer.top + icon.bottom};
 }
 
 void Frame::SetCloseHot(bool hot)

@@ -1,9 +1,9 @@
 #pragma once
 // A form's frame drawn in the style: the border, the title bar with the
 // window's small icon and text, and the close box in its normal, hot,
-// pressed and inactive states. It keeps the places of the system's own
-// frame, which the window's sizes give, so the client area stays where the
-// layout puts it; the hit test answers for exactly what is drawn.
+// pressed and inactive states. Its border and title are the style's, scaled
+// by the window's pixels per inch, on every monitor and every Windows; the
+// hit test answers for exactly what is drawn.
 
 #include <windows.h>
 
@@ -17,7 +17,12 @@ public:
 
     // Draws the whole non-client area.
     void Paint();
-    void SetActive(bool active);
+    // The client area inside a window rectangle (WM_NCCALCSIZE).
+    void ClientInside(RECT& window) const;
+    // Drawn at the next Paint.
+    void SetActive(bool active) noexcept { active_ = active; }
+    // The system menu's place: below the small icon, on the screen.
+    POINT SystemMenuPlace() const;
     LRESULT HitTest(POINT screen) const;
     void SetCloseHot(bool hot);
     // The close box is pressed while the button is held over it. True when

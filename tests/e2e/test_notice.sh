@@ -6,7 +6,9 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/tray.sh"
 
-tray_begin_tracing_balloons notice 150
+export WINEDEBUG=-all,+tooltips
+e2e_begin notice 150 2> >(tray_trace_apart notice)
+tray_keep_trace notice
 
 tray_hold_placeholders 5
 lumaric_start

@@ -12,7 +12,9 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/tray.sh"
 
-tray_begin_tracing_balloons tray 170
+export WINEDEBUG=-all,+tooltips
+e2e_begin tray 170 2> >(tray_trace_apart tray)
+tray_keep_trace tray
 
 # Five icons of another program come first, so that ours is far enough from
 # the screen's corner for the menu to open at the cursor itself.
@@ -31,6 +33,12 @@ picture=$(screenshot tray-desktop)
 check_true "the icon shows the program's icon (difference $(tray_icon_difference "$picture" \
   "$icon_left" "$icon_top" "$icon_width" "$icon_height"))" \
   tray_icon_matches "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height"
+# The shell is given the icon's own small image, not a larger one it would
+# have to shrink.
+from_small=$(tray_icon_difference "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height" 16)
+from_large=$(tray_icon_difference "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height" 32)
+check_true "the icon is the 16-pixel image (difference $from_small), not the 32-pixel one shrunk ($from_large)" \
+  awk -v small="$from_small" -v large="$from_large" 'BEGIN { exit !(small != "" && small < large / 2) }'
 read -r other_left other_top other_width other_height < <(tray_icon_rect "placeholder 1")
 check_true "another program's icon does not pass for it" \
   not tray_icon_matches "$picture" "$other_left" "$other_top" "$other_width" "$other_height"
