@@ -41,8 +41,12 @@ Form::Form(const FormLayout& layout, const core::StyleData* style)
     params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
     params.parent = App().Handle();
     CreateOwn(params);
-    if (style)
+    if (style) {
         frame_.emplace(Handle(), *style);
+        // The window was made with the system's frame; from now on it has the style's.
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     platform::SetCompositorDrawsFrame(Handle(), !style);
     const int windowDpi = platform::DpiForWindow(Handle());
     if (windowDpi != dpi_) {
@@ -300,6 +304,9 @@ std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lP
 // these itself, as the system would, and lets the system only move it.
 std::optional<LRESULT> Form::TitleButtonDown(bool doubleClick, WPARAM hit, LPARAM lParam)
 {
+    // A press on the frame activates the window, as the system's does.
+    if (hit == HTCAPTION || hit == HTSYSMENU)
+        SetForegroundWindow(Handle());
     switch (hit) {
     case HTCLOSE:
         if (frame_->TrackCloseBox())
@@ -364,6 +371,9 @@ LRESULT Form::DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam)
     if (visible) {
         Default(WM_SETREDRAW, TRUE, 0);
         frame_->Paint();
+        // What waited to be drawn, as a window just shown does when it is
+        // activated, is lost while the window counts as hidden.
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
     return result;
 }

@@ -35,10 +35,7 @@ active() { [[ $(drive focus "$main" | sed -n 's/^active=//p') == "$main" ]]; }
 wait_until 5 "the window active again" active
 check_eq "after hiding and showing, the focus is on Button_Stop again" "$stop" "$(focused)"
 
-# Another window takes the activation: the taskbar, clicked where it is empty.
-taskbar=$(drive wait-window --class Shell_TrayWnd --visible --timeout 5000)
-read -r _ bar_top _ _ < <(window_fact "$taskbar" rect)
-click_at 300 $((bar_top + 3))
+other=$(other_window_start)
 inactive() { ! active; }
 wait_until 5 "the window no longer active" inactive
 read -r left top width _ < <(window_fact "$main" rect)

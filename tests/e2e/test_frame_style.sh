@@ -43,10 +43,7 @@ picture=$(screenshot frame-active "$main")
 active_title=$(title_column "$picture")
 active_icon=$(icon_pixels "$picture")
 
-# Another window takes the activation: the taskbar, where it is empty.
-taskbar=$(drive wait-window --class Shell_TrayWnd --visible --timeout 5000)
-read -r _ bar_top _ _ < <(window_fact "$taskbar" rect)
-click_at 300 $((bar_top + 3))
+other=$(other_window_start)
 wait_until 5 "the window inactive" inactive
 sleep 0.5
 inactive_title=$(title_column "$(screenshot frame-inactive "$main")")
