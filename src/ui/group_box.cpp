@@ -1,30 +1,16 @@
 #include "ui/group_box.h"
 
-#include "ui/accessible.h"
 #include "ui/gdi.h"
 
 namespace ui {
 
 void GroupBox::Create(Container& parent, int id, const Bounds& bounds)
 {
-    // Styled, the frame's background is erased around the children, not
-    // under them. BS_GROUPBOX means nothing to the class itself; the
-    // system's proxy for buttons takes it for a grouping.
+    // Styled, the frame's background is erased around the children, not under them.
     CreateOwnChild(parent, parent.Handle(),
-                   {L"TGroupBox", DWORD{WS_VISIBLE | BS_GROUPBOX} | (parent.Style() ? DWORD{WS_CLIPCHILDREN} : 0),
-                    WS_EX_CONTROLPARENT, u"", id},
+                   {L"TGroupBox", DWORD{WS_VISIBLE} | (parent.Style() ? DWORD{WS_CLIPCHILDREN} : 0), WS_EX_CONTROLPARENT, u"", id},
                    bounds);
     SetAlign(Align::Client);
-}
-
-LRESULT GroupBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_GETOBJECT) {
-        // Read as the system's group frame: a grouping.
-        if (const std::optional<LRESULT> answer = AccessibleAs(Handle(), L"Button", wParam, lParam))
-            return *answer;
-    }
-    return Container::OnMessage(message, wParam, lParam);
 }
 
 void GroupBox::Paint(HDC dc, const RECT& client)

@@ -11,7 +11,6 @@ public:
     void Create(Container& parent, int id, const Bounds& bounds);
 
 protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc, const RECT& client) override;
     const char* BackgroundKey() const noexcept override { return "group.background"; }
 

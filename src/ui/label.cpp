@@ -1,7 +1,6 @@
 #include "ui/label.h"
 
 #include "platform/wide.h"
-#include "ui/accessible.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
 #include "ui/non_client.h"
@@ -10,6 +9,9 @@ namespace ui {
 namespace {
 
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+// oleacc's index of the system's label class, as the system's own labels
+// answer OBJID_QUERYCLASSNAMEIDX.
+constexpr LRESULT kStaticClassIndex = 65536 + 3;
 
 }  // namespace
 
@@ -58,13 +60,20 @@ LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         pressed_ = false;
         return 0;
     case WM_GETOBJECT:
-        // Read as the system's label: static text named by its text.
-        if (const std::optional<LRESULT> answer = AccessibleAs(Handle(), L"Static", wParam, lParam))
-            return *answer;
-        return Default(message, wParam, lParam);
+        return AccessibleClass(wParam, lParam);
     default:
         return Default(message, wParam, lParam);
     }
+}
+
+// Screen readers take the label for the system's: oleacc asks a window of
+// a class it does not know which standard class it stands for, and reads it
+// as static text named by its text.
+LRESULT Label::AccessibleClass(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) == OBJID_QUERYCLASSNAMEIDX)
+        return kStaticClassIndex;
+    return Default(WM_GETOBJECT, wParam, lParam);
 }
 
 // A click is a press and a release over the label, the mouse held by it

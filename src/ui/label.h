@@ -26,6 +26,7 @@ protected:
 private:
     void Paint();
     void FitToText();
+    LRESULT AccessibleClass(WPARAM wParam, LPARAM lParam);
     void Pressed();
     void Released();
 

@@ -2,7 +2,11 @@
 # What a screen reader reads: the status panels answer SB_GETTEXTLENGTHW and
 # SB_GETTEXTW with their texts, as Narrator and NVDA ask for them, also where
 # the style draws the panels itself: panel 1 the clock, panel 0 the
-# schedule's state once "停止" was pressed.
+# schedule's state once "停止" was pressed. The link label, of the program's
+# own class, tells oleacc it stands for the system's label class (the index
+# 65536 + 3 that the system's labels give for OBJID_QUERYCLASSNAMEIDX), so
+# that screen readers read it as static text named by its text; Wine's
+# oleacc gives no roles, so the answer itself is checked.
 source "$(dirname "$0")/lib.sh"
 e2e_begin screen_reader 120
 
@@ -20,6 +24,9 @@ drive click "$(drive child "$main" 106)"
 state_read() { [[ -n $(read_panel 0) ]]; }
 wait_until 10 "panel 0 read by SB_GETTEXTW" state_read
 check_eq "panel 0 reads the schedule's state" '状态:关闭' "$(read_panel 0)"
+
+label=$(drive child "$main" 111)
+check_eq "the link label stands for the system's label class" 65539 "$(drive send "$label" 0x3D 0 0xFFFFFFF4)"
 
 drive post "$main" WM_CLOSE
 lumaric_wait_exit 15
