@@ -41,18 +41,18 @@ Form::Form(const FormLayout& layout, const core::StyleData* style)
     params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
     params.parent = App().Handle();
     CreateOwn(params);
-    if (style) {
-        frame_.emplace(Handle(), *style);
-        // The window was made with the system's frame; from now on it has the style's.
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    platform::SetCompositorDrawsFrame(Handle(), !style);
     const int windowDpi = platform::DpiForWindow(Handle());
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;
         MakeFont();
     }
+    if (style) {
+        frame_.emplace(Handle(), *style, dpi_);
+        // The window was made with the system's frame; from now on it has the style's.
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    platform::SetCompositorDrawsFrame(Handle(), !style);
     ApplyOuterSize();
 }
 
@@ -162,6 +162,8 @@ void Form::DestroyingByApplication()
 void Form::OnDpiChanged(int dpi, const RECT& suggested)
 {
     dpi_ = dpi;
+    if (frame_)
+        frame_->SetDpi(dpi);
     // The controls hold the old font until they have the new one.
     const UniqueFont previousFont = std::move(font_);
     MakeFont();

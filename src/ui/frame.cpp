@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/dpi.h"
 #include "ui/gdi.h"
 #include "ui/non_client.h"
 #include "ui/style_paint.h"
@@ -41,7 +40,7 @@ Frame::Parts Frame::Measure() const
     parts.client = ClientInWindow(window_);
     const int border = parts.client.left;
     parts.title = {border, border, parts.window.right - border, parts.client.top};
-    const int dpi = platform::DpiForWindow(window_);
+    const int dpi = dpi_;
     const int padding = paint::Scaled(style_, "title.padding", dpi);
     const int boxWidth = paint::Scaled(style_, "closebox.width", dpi);
     const int boxHeight = paint::Scaled(style_, "closebox.height", dpi);
@@ -81,7 +80,7 @@ bool Frame::InCloseBox(POINT screen) const
 
 void Frame::ClientInside(RECT& window) const
 {
-    const int dpi = platform::DpiForWindow(window_);
+    const int dpi = dpi_;
     const int border = paint::Scaled(style_, "frame.border-width", dpi);
     const int title = paint::Scaled(style_, "title.height", dpi);
     window = {window.left + border, window.top + border + title, window.right - border, window.bottom - border};
@@ -159,7 +158,7 @@ void Frame::Paint()
     const std::string_view state = active_ ? "active" : "inactive";
     paint::Fill(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "fill")));
     paint::Outline(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "outline")));
-    PaintTitle(dc, parts, platform::DpiForWindow(window_));
+    PaintTitle(dc, parts, dpi_);
 }
 
 void Frame::PaintTitle(HDC dc, const Parts& parts, int dpi)

@@ -13,7 +13,10 @@ namespace ui {
 
 class Frame {
 public:
-    Frame(HWND window, const core::StyleData& style) noexcept : window_(window), style_(style) {}
+    // The frame is drawn at the form's pixels per inch, which it is told
+    // whenever they change.
+    Frame(HWND window, const core::StyleData& style, int dpi) noexcept : window_(window), style_(style), dpi_(dpi) {}
+    void SetDpi(int dpi) noexcept { dpi_ = dpi; }
 
     // Draws the whole non-client area.
     void Paint();
@@ -45,6 +48,7 @@ private:
 
     HWND window_;
     const core::StyleData& style_;
+    int dpi_;
     bool active_ = true;
     bool closeHot_ = false;
     bool closePressed_ = false;
