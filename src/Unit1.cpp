@@ -15,6 +15,7 @@
 #include "platform/dpi.h"
 #include "platform/elevation.h"
 #include "platform/file_system.h"
+#include "platform/notification_icon.h"
 #include "platform/process.h"
 #include "platform/system_metrics.h"
 #include "platform/shell_folder.h"
@@ -201,7 +202,9 @@ void TForm1::BindEvents()
 void TForm1::FormCreate(ui::Object*)
 {
     TrayIcon1->SetHint(Text());
-    TrayIcon1->SetIcon(Icon());
+    // The window's icon at the size the shell shows it.
+    const ui::UniqueIcon picture(platform::LoadNotificationIcon(GetModuleHandleW(nullptr), IDI_MAINICON));
+    TrayIcon1->SetIcon(picture.get());
     TrayIcon1->SetVisible(true);
     SetText(Text() + EditVer.Text());
 }

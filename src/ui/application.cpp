@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "core/error_text.h"
 #include "core/text.h"
+#include "platform/high_contrast.h"
 #include "platform/system_function.h"
 #include "platform/wide.h"
 #include "ui/common_controls.h"
@@ -90,7 +91,10 @@ Application::Application()
     : showCommand_(StartupShowCommand()), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated"))
 {
     theApplication = this;
-    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    // The common controls 5 refuse the whole call for a class they do not
+    // know, such as ICC_STANDARD_CLASSES, which the 6 register by
+    // themselves: only what both know.
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     CommonControls().initCommonControlsEx(&controls);
     AllowFromUnelevatedShell(taskbarCreated_);
     WindowParams params{L"TApplication"};
@@ -125,6 +129,10 @@ void Application::InitializeCom()
 
 void Application::ApplyStyle(std::u16string_view name)
 {
+    // A high-contrast theme is the user's choice of colours for every
+    // window: the program then takes the system's look, as without a style.
+    if (platform::HighContrastOn())
+        return;
     style_ = FindStyle(name, true);
 }
 

@@ -43,7 +43,8 @@ public:
     void InitializeCom();
 
     // Makes the first style of that name the one the main window is drawn
-    // in; without it, the error dialog and the system's look.
+    // in; without it, the error dialog and the system's look. Under a
+    // high-contrast theme no style is used.
     void ApplyStyle(std::u16string_view name);
 
     // Creates the main window in the style; the reference is set before its

@@ -51,6 +51,11 @@ LRESULT Button::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (Style() && mouse_.Update(Handle(), message))
         InvalidateRect(Handle(), nullptr, FALSE);
+    // An owner-drawn button only reports a double-click (BN_DOUBLECLICKED);
+    // the system's push button takes the second press as a press, clicked
+    // when released over it.
+    if (message == WM_LBUTTONDBLCLK && Style())
+        message = WM_LBUTTONDOWN;
     return Default(message, wParam, lParam);
 }
 

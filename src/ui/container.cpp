@@ -69,11 +69,18 @@ void Container::CollectTabStops(std::vector<HWND>& stops) const
         child->CollectTabStops(stops);
 }
 
+Control* Container::ControlOwning(HWND window) noexcept
+{
+    if (Control* below = ChildOwning(window))
+        return below;
+    return Control::ControlOwning(window);
+}
+
 Control* Container::ChildOwning(HWND window) const noexcept
 {
     for (Control* child : children_) {
-        if (child->Owns(window))
-            return child;
+        if (Control* owner = child->ControlOwning(window))
+            return owner;
     }
     return nullptr;
 }

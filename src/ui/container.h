@@ -25,6 +25,8 @@ public:
     void RescaleChildren();
 
     void OnDpiChanged() override { RescaleChildren(); }
+    // A control below is found before the container that holds it.
+    Control* ControlOwning(HWND window) noexcept override;
     // Its own stop, then its children's in the order they were created.
     void CollectTabStops(std::vector<HWND>& stops) const override;
 
@@ -41,7 +43,9 @@ protected:
     virtual const char* BackgroundKey() const noexcept { return "window.background"; }
 
 private:
-    // The child that the window is, or is a part of.
+    // The control below this one that the window is, or is a part of: a
+    // message may come from deeper down, as Enter's command does, which
+    // the dialog manager sends to the form for a button on a page.
     Control* ChildOwning(HWND window) const noexcept;
     LRESULT ControlColour(UINT message, HDC dc, HWND window);
     void OnPaint();

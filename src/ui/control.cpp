@@ -41,6 +41,11 @@ bool Control::Owns(HWND window) const noexcept
     return window && (window == Handle() || IsChild(Handle(), window));
 }
 
+Control* Control::ControlOwning(HWND window) noexcept
+{
+    return Owns(window) ? this : nullptr;
+}
+
 void Control::CollectTabStops(std::vector<HWND>& stops) const
 {
     HWND window = Handle();

@@ -59,6 +59,9 @@ public:
     // Whether the window is the control or one of its parts, such as the
     // edit and the list of a drop-down list.
     virtual bool Owns(HWND window) const noexcept;
+    // The control, this one or one below it, that the window is or is a
+    // part of; null for none.
+    virtual Control* ControlOwning(HWND window) noexcept;
     // The mouse pointer over the control, or null for the class's own.
     virtual HCURSOR Cursor() const { return nullptr; }
     virtual void OnDpiChanged() {}

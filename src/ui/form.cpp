@@ -41,14 +41,18 @@ Form::Form(const FormLayout& layout, const core::StyleData* style)
     params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
     params.parent = App().Handle();
     CreateOwn(params);
-    if (style)
-        frame_.emplace(Handle(), *style);
-    platform::SetCompositorDrawsFrame(Handle(), !style);
     const int windowDpi = platform::DpiForWindow(Handle());
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;
         MakeFont();
     }
+    if (style) {
+        frame_.emplace(Handle(), *style, dpi_);
+        // The window was made with the system's frame; from now on it has the style's.
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    platform::SetCompositorDrawsFrame(Handle(), !style);
     ApplyOuterSize();
 }
 
@@ -79,7 +83,6 @@ void Form::ApplyOuterSize()
 
 void Form::SetIcons(HICON big, HICON small)
 {
-    icon_ = big;
     for (HWND window : {Handle(), GetWindow(Handle(), GW_OWNER)}) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
         SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
@@ -159,6 +162,8 @@ void Form::DestroyingByApplication()
 void Form::OnDpiChanged(int dpi, const RECT& suggested)
 {
     dpi_ = dpi;
+    if (frame_)
+        frame_->SetDpi(dpi);
     // The controls hold the old font until they have the new one.
     const UniqueFont previousFont = std::move(font_);
     MakeFont();
@@ -179,9 +184,35 @@ LRESULT Form::DefaultButton() const
     return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
+void Form::Deactivated()
+{
+    HWND focus = GetFocus();
+    if (IsChild(Handle(), focus))
+        focus_ = focus;
+}
+
+bool Form::RestoreFocus()
+{
+    if (!focus_ || !IsChild(Handle(), focus_) || !IsWindowVisible(focus_) || !IsWindowEnabled(focus_))
+        return false;
+    SetFocus(focus_);
+    return true;
+}
+
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            Deactivated();
+        else if (!HIWORD(wParam) && RestoreFocus())
+            return 0;
+        break;
+    case WM_SETFOCUS:
+        // Given the focus as a whole, as by the application window.
+        if (RestoreFocus())
+            return 0;
+        break;
     case kDpiChangedMessage:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -215,18 +246,33 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCCALCSIZE:
+        // Both forms of the message start with the window's rectangle,
+        // which becomes the client area's.
+        frame_->ClientInside(*reinterpret_cast<RECT*>(lParam));
+        return 0;
     case WM_NCPAINT:
         frame_->Paint();
         return 0;
     case WM_NCACTIVATE:
         frame_->SetActive(wParam != FALSE);
-        // -1: the system's procedure keeps the state and draws nothing.
-        return Default(message, wParam, -1);
+        // -1 asks the system's procedure to keep the state and draw
+        // nothing, which it ignores while visual styles are on for the window.
+        return DefaultWithoutCaption(message, wParam, -1);
     case kThemeDrawsCaption:
     case kThemeDrawsFrame:
         return 0;
     case WM_NCHITTEST:
         return frame_->HitTest(ScreenPoint(lParam));
+    case WM_SETCURSOR:
+        return NonClientCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
+    case WM_SYSCOMMAND:
+        return SystemCommand(wParam, lParam);
+    case WM_NCRBUTTONUP:
+        if (wParam != HTCAPTION && wParam != HTSYSMENU)
+            return std::nullopt;
+        ShowSystemMenu(ScreenPoint(lParam));
+        return 0;
     case WM_NCMOUSEMOVE:
         frame_->SetCloseHot(wParam == HTCLOSE);
         // Over the close box the system would light its own.
@@ -238,11 +284,7 @@ std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lP
         return std::nullopt;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-        if (wParam != HTCLOSE)
-            return std::nullopt;
-        if (frame_->TrackCloseBox())
-            PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
+        return TitleButtonDown(message == WM_NCLBUTTONDBLCLK, wParam, lParam);
     case WM_NCLBUTTONUP:
         if (wParam == HTCLOSE)
             return 0;
@@ -259,6 +301,67 @@ std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+// The system's procedure draws its own caption while it handles a press on
+// the title, the system menu and the cursor over the frame: the form does
+// these itself, as the system would, and lets the system only move it.
+std::optional<LRESULT> Form::TitleButtonDown(bool doubleClick, WPARAM hit, LPARAM lParam)
+{
+    // A press on the frame activates the window, as the system's does.
+    if (hit == HTCAPTION || hit == HTSYSMENU)
+        SetForegroundWindow(Handle());
+    switch (hit) {
+    case HTCLOSE:
+        if (frame_->TrackCloseBox())
+            PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    case HTSYSMENU:
+        // A double-click on the icon closes the window, as on the system's.
+        if (doubleClick)
+            PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            ShowSystemMenu(frame_->SystemMenuPlace());
+        return 0;
+    case HTCAPTION:
+        // A double-click would maximise a window that can be; this one cannot.
+        if (!doubleClick)
+            Default(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> Form::SystemCommand(WPARAM command, LPARAM lParam)
+{
+    if ((command & 0xFFF0) != SC_KEYMENU)
+        return std::nullopt;
+    // Alt+Space opens the system menu; the window has no menu bar for Alt
+    // alone to enter.
+    if (lParam == L' ')
+        ShowSystemMenu(frame_->SystemMenuPlace());
+    return 0;
+}
+
+void Form::ShowSystemMenu(POINT at)
+{
+    const UINT command = static_cast<UINT>(TrackPopupMenu(GetSystemMenu(Handle(), FALSE),
+                                                          TPM_LEFTBUTTON | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                                          at.x, at.y, 0, Handle(), nullptr));
+    if (command)
+        SendMessageW(Handle(), WM_SYSCOMMAND, command, 0);
+}
+
+std::optional<LRESULT> Form::NonClientCursor(HWND window, WORD hit)
+{
+    // Over a disabled window (HTERROR) the system beeps and flashes the box
+    // that disables it; the client area's pointer is the controls'.
+    if (window != Handle() || hit == HTCLIENT || hit == static_cast<WORD>(HTERROR))
+        return std::nullopt;
+    // The border is fixed: the arrow everywhere on the frame.
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
 LRESULT Form::DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The system draws the caption at once on these. A window that may not
@@ -270,6 +373,9 @@ LRESULT Form::DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam)
     if (visible) {
         Default(WM_SETREDRAW, TRUE, 0);
         frame_->Paint();
+        // What waited to be drawn, as a window just shown does when it is
+        // activated, is lost while the window counts as hidden.
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
     return result;
 }

@@ -33,7 +33,6 @@ public:
     // The window's icons, also set on the application window, whose
     // taskbar button shows them. The caller keeps them until new ones are set.
     void SetIcons(HICON big, HICON small);
-    HICON Icon() const noexcept { return icon_; }
 
     // Shows the window for the first time, centred in the work area of its
     // monitor, maximised if the start-up show command asks for it.
@@ -49,13 +48,19 @@ protected:
     Form(const FormLayout& layout, const core::StyleData* style);
 
     // Runs the steps that build the members, then OnCreate. An error in
-    // either is reported and what comes after it is skipped: the program
-    // goes on with the window as it stands.
+    // either is reported and the rest of that part is skipped: the program
+    // goes on with the window as it stands. OnCreate runs also after an
+    // error in the steps, once it is bound: it puts the icon into the
+    // notification area, the way back to a window hidden there.
     template <class Steps>
     void Build(Steps steps) noexcept
     {
         try {
             steps();
+        } catch (...) {
+            ReportCurrentException();
+        }
+        try {
             if (OnCreate)
                 OnCreate(this);
         } catch (...) {
@@ -75,7 +80,15 @@ private:
     std::optional<LRESULT> FrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Lets the system handle a message on which it would draw its own caption.
     LRESULT DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> TitleButtonDown(bool doubleClick, WPARAM hit, LPARAM lParam);
+    std::optional<LRESULT> SystemCommand(WPARAM command, LPARAM lParam);
+    void ShowSystemMenu(POINT at);
+    std::optional<LRESULT> NonClientCursor(HWND window, WORD hit);
     LRESULT DefaultButton() const;
+    // The focused control is kept when the window loses the activation and
+    // given the focus back when the window gets it again, as in dialogs.
+    void Deactivated();
+    bool RestoreFocus();
     void MakeFont();
     void ApplyOuterSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -85,10 +98,10 @@ private:
     FormLayout layout_;
     int dpi_;
     UniqueFont font_;
-    HICON icon_ = nullptr;
     std::optional<Frame> frame_;
     SIZE minSize_ = {}, maxSize_ = {};
     bool placed_ = false;
+    HWND focus_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,8 +1,8 @@
 #include "ui/frame.h"
 
+#include <algorithm>
 #include <string_view>
 
-#include "platform/dpi.h"
 #include "ui/gdi.h"
 #include "ui/non_client.h"
 #include "ui/style_paint.h"
@@ -40,7 +40,7 @@ Frame::Parts Frame::Measure() const
     parts.client = ClientInWindow(window_);
     const int border = parts.client.left;
     parts.title = {border, border, parts.window.right - border, parts.client.top};
-    const int dpi = platform::DpiForWindow(window_);
+    const int dpi = dpi_;
     const int padding = paint::Scaled(style_, "title.padding", dpi);
     const int boxWidth = paint::Scaled(style_, "closebox.width", dpi);
     const int boxHeight = paint::Scaled(style_, "closebox.height", dpi);
@@ -78,10 +78,23 @@ bool Frame::InCloseBox(POINT screen) const
     return PtInRect(&box, at) != FALSE;
 }
 
-void Frame::SetActive(bool active)
+void Frame::ClientInside(RECT& window) const
 {
-    active_ = active;
-    Paint();
+    const int dpi = dpi_;
+    const int border = paint::Scaled(style_, "frame.border-width", dpi);
+    const int title = paint::Scaled(style_, "title.height", dpi);
+    window = {window.left + border, window.top + border + title, window.right - border, window.bottom - border};
+    // A window made smaller than its frame has an empty client area.
+    window.right = std::max(window.right, window.left);
+    window.bottom = std::max(window.bottom, window.top);
+}
+
+POINT Frame::SystemMenuPlace() const
+{
+    const RECT icon = Measure().icon;
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    return {outer.left + icon.left, outer.top + icon.bottom};
 }
 
 void Frame::SetCloseHot(bool hot)
@@ -145,7 +158,7 @@ void Frame::Paint()
     const std::string_view state = active_ ? "active" : "inactive";
     paint::Fill(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "fill")));
     paint::Outline(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "outline")));
-    PaintTitle(dc, parts, platform::DpiForWindow(window_));
+    PaintTitle(dc, parts, dpi_);
 }
 
 void Frame::PaintTitle(HDC dc, const Parts& parts, int dpi)

@@ -1,9 +1,9 @@
 #pragma once
 // A form's frame drawn in the style: the border, the title bar with the
 // window's small icon and text, and the close box in its normal, hot,
-// pressed and inactive states. It keeps the places of the system's own
-// frame, which the window's sizes give, so the client area stays where the
-// layout puts it; the hit test answers for exactly what is drawn.
+// pressed and inactive states. Its border and title are the style's, scaled
+// by the window's pixels per inch, on every monitor and every Windows; the
+// hit test answers for exactly what is drawn.
 
 #include <windows.h>
 
@@ -13,11 +13,19 @@ namespace ui {
 
 class Frame {
 public:
-    Frame(HWND window, const core::StyleData& style) noexcept : window_(window), style_(style) {}
+    // The frame is drawn at the form's pixels per inch, which it is told
+    // whenever they change.
+    Frame(HWND window, const core::StyleData& style, int dpi) noexcept : window_(window), style_(style), dpi_(dpi) {}
+    void SetDpi(int dpi) noexcept { dpi_ = dpi; }
 
     // Draws the whole non-client area.
     void Paint();
-    void SetActive(bool active);
+    // The client area inside a window rectangle (WM_NCCALCSIZE).
+    void ClientInside(RECT& window) const;
+    // Drawn at the next Paint.
+    void SetActive(bool active) noexcept { active_ = active; }
+    // The system menu's place: below the small icon, on the screen.
+    POINT SystemMenuPlace() const;
     LRESULT HitTest(POINT screen) const;
     void SetCloseHot(bool hot);
     // The close box is pressed while the button is held over it. True when
@@ -40,6 +48,7 @@ private:
 
     HWND window_;
     const core::StyleData& style_;
+    int dpi_;
     bool active_ = true;
     bool closeHot_ = false;
     bool closePressed_ = false;

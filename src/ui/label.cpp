@@ -3,11 +3,15 @@
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
+#include "ui/non_client.h"
 
 namespace ui {
 namespace {
 
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+// oleacc's index of the system's label class, as the system's own labels
+// answer OBJID_QUERYCLASSNAMEIDX.
+constexpr LRESULT kStaticClassIndex = 65536 + 3;
 
 }  // namespace
 
@@ -46,18 +50,50 @@ LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Paint();
         return 0;
     case WM_LBUTTONDOWN:
-        pressed_ = true;
+    case WM_LBUTTONDBLCLK:
+        Pressed();
         return 0;
     case WM_LBUTTONUP:
-        if (pressed_) {
-            pressed_ = false;
-            if (OnClick)
-                OnClick(this);
-        }
+        Released();
         return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    case WM_GETOBJECT:
+        return AccessibleClass(wParam, lParam);
     default:
         return Default(message, wParam, lParam);
     }
+}
+
+// Screen readers take the label for the system's: oleacc asks a window of
+// a class it does not know which standard class it stands for, and reads it
+// as static text named by its text.
+LRESULT Label::AccessibleClass(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) == OBJID_QUERYCLASSNAMEIDX)
+        return kStaticClassIndex;
+    return Default(WM_GETOBJECT, wParam, lParam);
+}
+
+// A click is a press and a release over the label, the mouse held by it
+// in between, as a button takes it: a release after a press elsewhere, or
+// after the capture was lost, opens nothing.
+void Label::Pressed()
+{
+    SetCapture(Handle());
+    pressed_ = true;
+}
+
+void Label::Released()
+{
+    const bool pressed = pressed_ && GetCapture() == Handle();
+    if (GetCapture() == Handle())
+        ReleaseCapture();
+    pressed_ = false;
+    const POINT at = ScreenPoint(static_cast<LPARAM>(GetMessagePos()));
+    if (pressed && WindowFromPoint(at) == Handle() && OnClick)
+        OnClick(this);
 }
 
 void Label::Paint()

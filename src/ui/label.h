@@ -26,6 +26,9 @@ protected:
 private:
     void Paint();
     void FitToText();
+    LRESULT AccessibleClass(WPARAM wParam, LPARAM lParam);
+    void Pressed();
+    void Released();
 
     HFONT font_ = nullptr;
     HCURSOR cursor_ = nullptr;

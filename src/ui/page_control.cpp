@@ -61,6 +61,15 @@ int PageControl::ActivePage() const
     return static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
 }
 
+bool PageControl::Owns(HWND window) const noexcept
+{
+    for (const TabSheet* page : pages_) {
+        if (page->Owns(window))
+            return false;
+    }
+    return Control::Owns(window);
+}
+
 LRESULT PageControl::OnNotify(const NMHDR& header)
 {
     if (header.code == TCN_SELCHANGE) {

@@ -20,6 +20,9 @@ public:
     int ActivePage() const;
 
     LRESULT OnNotify(const NMHDR& header) override;
+    // The pages are the tab control's child windows, but controls of their
+    // own: what is on them is theirs.
+    bool Owns(HWND window) const noexcept override;
     void OnDpiChanged() override { PlacePages(); }
 
 protected:

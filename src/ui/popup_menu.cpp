@@ -13,6 +13,13 @@ constexpr UINT kFirstCommand = 100;
 
 }  // namespace
 
+MenuItem::MenuItem(std::u16string caption)
+    : caption_(std::move(caption)),
+      accessible_{MSAA_MENU_SIG, static_cast<DWORD>(caption_.size()),
+                  const_cast<wchar_t*>(platform::Wide(caption_))}
+{
+}
+
 void MenuItem::Click()
 {
     if (enabled_ && OnClick)
@@ -76,7 +83,7 @@ void PopupMenu::MakeOwnerDrawn(int dpi)
         info.fMask = MIIM_FTYPE | MIIM_DATA;
         GetMenuItemInfoW(menu_, static_cast<UINT>(i), TRUE, &info);
         info.fType |= MFT_OWNERDRAW;
-        info.dwItemData = reinterpret_cast<ULONG_PTR>(items_[static_cast<std::size_t>(i)]);
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(&items_[static_cast<std::size_t>(i)]->accessible_);
         SetMenuItemInfoW(menu_, static_cast<UINT>(i), TRUE, &info);
     }
 }
@@ -113,9 +120,18 @@ std::optional<LRESULT> PopupMenu::OnAppMessage(UINT message, WPARAM wParam, LPAR
     }
 }
 
+const MenuItem* PopupMenu::ItemOf(ULONG_PTR itemData) const noexcept
+{
+    for (const MenuItem* item : items_) {
+        if (reinterpret_cast<ULONG_PTR>(&item->accessible_) == itemData)
+            return item;
+    }
+    return nullptr;
+}
+
 void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
 {
-    const auto* entry = reinterpret_cast<const MenuItem*>(item.itemData);
+    const MenuItem* entry = ItemOf(item.itemData);
     if (!entry)
         return;
     if (entry->IsSeparator()) {
@@ -137,7 +153,7 @@ void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
 // separators as thin lines.
 void PopupMenu::DrawItem(const DRAWITEMSTRUCT& item)
 {
-    const auto* entry = reinterpret_cast<const MenuItem*>(item.itemData);
+    const MenuItem* entry = ItemOf(item.itemData);
     if (!entry)
         return;
     const core::StyleData& style = *style_;

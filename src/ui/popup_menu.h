@@ -3,6 +3,9 @@
 // which receives the chosen item's WM_COMMAND and clicks that item. In a
 // style its items are owner-drawn.
 
+#include <windows.h>
+#include <oleacc.h>
+
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -21,7 +24,9 @@ class Container;
 class MenuItem : public Object {
 public:
     // A caption of "-" makes a separator, which has no command.
-    explicit MenuItem(std::u16string caption) : caption_(std::move(caption)) {}
+    explicit MenuItem(std::u16string caption);
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
 
     const std::u16string& Caption() const noexcept { return caption_; }
     bool IsSeparator() const noexcept { return caption_ == u"-"; }
@@ -38,6 +43,8 @@ private:
     std::u16string caption_;
     bool enabled_ = true;
     UINT command_ = 0;
+    // An owner-drawn item's data: screen readers find its name there.
+    MSAAMENUINFO accessible_;
 };
 
 class PopupMenu : public Object, private AppWindowClient {
@@ -59,6 +66,7 @@ private:
     std::optional<LRESULT> OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The items' sizes for the monitor the menu opens on.
     void MakeOwnerDrawn(int dpi);
+    const MenuItem* ItemOf(ULONG_PTR itemData) const noexcept;
     void MeasureItem(MEASUREITEMSTRUCT& item);
     void DrawItem(const DRAWITEMSTRUCT& item);
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/dpi.h"
 #include "platform/system_metrics.h"
 #include "ui/container.h"
@@ -54,6 +56,37 @@ void StatusBar::SendPanel(std::size_t index)
     // An owner-drawn panel keeps the text's address as its item data.
     const WPARAM kind = Style() ? SBT_OWNERDRAW | SBT_NOBORDERS : 0;
     SendMessageW(Handle(), SB_SETTEXTW, index | kind, reinterpret_cast<LPARAM>(texts_[index].c_str()));
+}
+
+LRESULT StatusBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (Style() && wParam < texts_.size()) {
+        switch (message) {
+        case SB_GETTEXTLENGTHW:
+            return PanelTextLength(wParam);
+        case SB_GETTEXTW:
+            return CopyPanelText(wParam, reinterpret_cast<wchar_t*>(lParam));
+        default:
+            break;
+        }
+    }
+    return Default(message, wParam, lParam);
+}
+
+// The length in the low word, the way of drawing in the high one: borderless.
+LRESULT StatusBar::PanelTextLength(std::size_t index) const
+{
+    return MAKELRESULT(static_cast<WORD>(texts_[index].size()), SBT_NOBORDERS);
+}
+
+LRESULT StatusBar::CopyPanelText(std::size_t index, wchar_t* buffer) const
+{
+    if (buffer) {
+        const std::u16string& text = texts_[index];
+        std::copy(text.begin(), text.end(), buffer);
+        buffer[text.size()] = L'\0';
+    }
+    return PanelTextLength(index);
 }
 
 void StatusBar::ApplyPanels()

@@ -23,7 +23,16 @@ public:
     void DrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override;
 
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    // What SB_GETTEXTLENGTHW and SB_GETTEXTW answer for a panel: screen
+    // readers ask them, and for an owner-drawn panel the system's bar
+    // would give the item data instead of the text.
+    LRESULT PanelTextLength(std::size_t index) const;
+    LRESULT CopyPanelText(std::size_t index, wchar_t* buffer) const;
+
     void ApplyPanels();
     void ApplyFont();
     void SendPanel(std::size_t index);

@@ -99,18 +99,14 @@ void TrayIcon::SetVisible(bool visible)
     Send(visible ? NIM_ADD : NIM_DELETE);
 }
 
+// One request, one modification carrying the title and the text together:
+// the shell of Windows 10 shows every modification with NIF_INFO as a
+// notification of its own, and one sent for the title alone, while the last
+// balloon was never reported hidden, would show the new title over the old text.
 void TrayIcon::ShowBalloonNotice(const std::u16string& title, const std::u16string& text, std::int32_t timeoutMs)
 {
-    if (title != balloonTitle_) {
-        balloonTitle_ = title;
-        CopyText(record_.szInfoTitle, title);
-        Send(NIM_MODIFY);
-    }
-    if (text != balloonText_) {
-        balloonText_ = text;
-        CopyText(record_.szInfo, text);
-        Send(NIM_MODIFY);
-    }
+    CopyText(record_.szInfoTitle, title);
+    CopyText(record_.szInfo, text);
     record_.uTimeout = static_cast<UINT>(timeoutMs);
     record_.uFlags |= NIF_INFO;
     record_.dwInfoFlags = NIIF_NONE;

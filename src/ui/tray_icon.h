@@ -48,8 +48,6 @@ private:
     NOTIFYICONDATAW record_ = {};
     UniqueIcon icon_;
     std::u16string tip_;
-    std::u16string balloonTitle_;
-    std::u16string balloonText_;
     bool visible_ = false;
 };
 

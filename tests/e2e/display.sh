@@ -73,3 +73,16 @@ click_window() {
   read -r x y < <(drive point "$1")
   click_at "$x" "$y"
 }
+
+# Another program's window takes the activation, as when the user switches
+# to it: Wine's notepad in the screen's top-left corner, clear of a window in
+# the middle; its window is printed. Closed by WM_CLOSE.
+other_window_start() {
+  local value
+  for value in iWindowPosX=0 iWindowPosY=0 iWindowPosDX=240 iWindowPosDY=160; do
+    wine reg add 'HKCU\Software\Microsoft\Notepad' /v "${value%=*}" /t REG_DWORD /d "${value#*=}" /f \
+      >/dev/null 2>&1 || fail "cannot place notepad"
+  done
+  (exec wine notepad) >"$E2E_TEST_DIR/notepad.log" 2>&1 </dev/null &
+  drive wait-window --class Notepad --visible --timeout 30000
+}

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Enter presses the push button that has the keyboard focus, as a click
-# would: on Button1 ("最小化"), reached by Tab, it hides the window to the
+# would, wherever the button stands: on ButtonLumaric ("现在修复") and
+# Button_Stop ("停止") on the first page it repairs and switches the schedule
+# off, on Button1 ("最小化"), reached by Tab, it hides the window to the
 # notification area. With the focus in the drop-down list's edit, Enter
 # presses no button: the window stays, nothing is logged or written, the
 # schedule stays off.
 source "$(dirname "$0")/lib.sh"
-e2e_begin enter_key 120
+e2e_begin enter_key 180
 
 # The focused window of the program's thread.
 focused() { drive focus "$main" | sed -n 's/^focus=//p'; }
@@ -19,6 +21,40 @@ start_with_focus_in_combo() {
   click_window "$combo"
   wait_until 5 "the focus in ComboBox's edit" focus_in_combo
 }
+
+# Tab N times, a moment between the keys as a person types.
+press_tab() {
+  for ((i = 0; i < $1; i++)); do
+    xdotool key --clearmodifiers Tab
+    sleep 0.3
+  done
+}
+panel0() { drive statusbar "$status" | awk -F'\t' '$1 == 0 { print $3 }'; }
+
+start_with_focus_in_combo
+memo=$(drive child "$main" 108)
+status=$(drive child "$main" 115)
+# ComboBox, Button_Start, ButtonLumaric.
+press_tab 2
+check_eq "Tab brought the focus to ButtonLumaric on the first page" "$(drive child "$main" 107)" "$(focused)"
+xdotool key --clearmodifiers Return
+one_run() { [[ $(standin_runs | wc -l) -ge 4 ]]; }
+wait_until 60 "the stand-ins of the repair Enter started" one_run
+wait_log_lines "$memo" 2 30
+check_match "Enter on ButtonLumaric repairs: announcement and success in the log" \
+  '请稍候正在修复网络连接\.\\r\\n网络连接修复成功\..*\\r\\n' "$(drive text "$memo")"
+# Memo_Log, Button_Stop.
+press_tab 2
+check_eq "Tab brought the focus to Button_Stop" "$(drive child "$main" 106)" "$(focused)"
+xdotool key --clearmodifiers Return
+stopped() { [[ $(panel0) == '状态:关闭' ]]; }
+wait_until 10 "status panel 0 after Enter on Button_Stop" stopped
+check_eq "Enter on Button_Stop leaves the window shown" 1 "$(window_fact "$main" visible)"
+check_eq "one repair only" "$(expected_standin_runs)" "$(standin_runs)"
+drive post "$main" WM_CLOSE
+lumaric_wait_exit 15
+check_eq "exit code" 0 "$LUMARIC_EXIT"
+rm -f "$STANDIN_RECORD" "$TEMPLATES_DIR/R.bat"
 
 start_with_focus_in_combo
 button1=$(drive child "$main" 114)

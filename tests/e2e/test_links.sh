@@ -3,7 +3,9 @@
 # (also while the window is hidden) open the update page, the About page's
 # link label opens the home page, each in the default browser with
 # "Lumaric" and the version in the query, anew at every click; the label
-# shows the update page's host, not the home page's. The prefix's browser is
+# shows the update page's host, not the home page's. The label opens only on
+# a press and a release over it: not after a press dragged off it and let go
+# elsewhere, nor on a release over it after a press elsewhere. The prefix's browser is
 # a recording script of this test, so no real browser ever starts.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/tray.sh"
@@ -103,6 +105,18 @@ click_window "$label"
 wait_browser_starts 5
 check_eq "the link label clicked again opens the home page anew" "$home_page" "$(browser_address 5)"
 settle_browser "the link label again" 5
+
+read -r label_x label_y < <(drive point "$label")
+read -r _ _ label_width _ < <(window_fact "$label" rect)
+off_x=$((label_x + label_width / 2 + 40))
+xdotool mousemove --sync "$label_x" "$label_y" mousedown 1
+sleep 0.3
+xdotool mousemove --sync "$off_x" "$label_y" mouseup 1
+settle_browser "a press on the link label let go beside it" 5
+xdotool mousemove --sync "$off_x" "$label_y" mousedown 1
+sleep 0.3
+xdotool mousemove --sync "$label_x" "$label_y" mouseup 1
+settle_browser "a press beside the link label let go over it" 5
 
 drive post "$main" WM_CLOSE
 lumaric_wait_exit 15

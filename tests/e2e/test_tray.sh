@@ -12,17 +12,9 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/tray.sh"
 
-# Wine's explorer traces the balloon titles it is given; nothing else tells
-# them, as its tooltips cannot be asked for their title. Only the desktop
-# started by e2e_begin runs with the trace. The desktop may be started by
-# the first Wine program that needs it instead of by `wine explorer`, and
-# then writes to that program's standard error: the trace is kept apart.
 export WINEDEBUG=-all,+tooltips
-desktop_trace=$LUMARIC_E2E_WORK/tray-desktop-trace.log
-e2e_begin tray 240 2> >(tee "$desktop_trace" | grep -v ':trace:' >&2)
-export WINEDEBUG=-all
-mv "$desktop_trace" "$E2E_TEST_DIR/desktop-trace.log"
-desktop_trace=$E2E_TEST_DIR/desktop-trace.log
+e2e_begin tray 240 2> >(tray_trace_apart tray)
+tray_keep_trace tray
 
 # Five icons of another program come first, so that ours is far enough from
 # the screen's corner for the menu to open at the cursor itself.
@@ -41,6 +33,12 @@ picture=$(screenshot tray-desktop)
 check_true "the icon shows the program's icon (difference $(tray_icon_difference "$picture" \
   "$icon_left" "$icon_top" "$icon_width" "$icon_height"))" \
   tray_icon_matches "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height"
+# The shell is given the icon's own small image, not a larger one it would
+# have to shrink.
+from_small=$(tray_icon_difference "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height" 16 || true)
+from_large=$(tray_icon_difference "$picture" "$icon_left" "$icon_top" "$icon_width" "$icon_height" 32 || true)
+check_true "the icon is the 16-pixel image (difference $from_small), not the 32-pixel one shrunk ($from_large)" \
+  awk -v small="$from_small" -v large="$from_large" 'BEGIN { exit !(small != "" && small < large / 2) }'
 read -r other_left other_top other_width other_height < <(tray_icon_rect "placeholder 1")
 check_true "another program's icon does not pass for it" \
   not tray_icon_matches "$picture" "$other_left" "$other_top" "$other_width" "$other_height"
@@ -195,12 +193,13 @@ balloon_painted() {
 check_within 5 "the balloon is painted on the screen: more than half of its pixels changed" balloon_painted
 echo "balloon: $(balloon_changed) of $((balloon_width * balloon_height)) pixels changed"
 # debugstr_w writes 提示 as its code points.
-check_true "the balloon's title is 提示" \
-  grep -qF 'title = L"\63d0\793a"' "$E2E_TEST_DIR"/explorer*.log "$desktop_trace"
+check_true "the balloon's title is 提示" test "$(tray_balloons_titled '\63d0\793a')" -ge 1
 convert "$(screenshot tray-balloon-desktop)" \
   -crop "$((balloon_width + 80))x$((balloon_height + 60))+$((balloon_left - 40))+$((balloon_top - 20))" +repage \
   "$E2E_TEST_DIR/tray-balloon-context.png"
-wait_until 60 "the repair that 开启 starts" test "$(standin_runs | wc -l)" -ge 4
+# The count is read anew at every try.
+repaired() { [[ $(standin_runs | wc -l) -ge 4 ]]; }
+wait_until 60 "the repair that 开启 starts" repaired
 
 tray_menu_command 5
 lumaric_wait_exit 15

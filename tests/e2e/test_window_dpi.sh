@@ -7,10 +7,11 @@
 #   window, whose taskbar button shows them, holds the form's new icons, none
 #   of them destroyed (read inside the process by the icon_report DLL: icon
 #   handles belong to their process under Wine);
-# - the client area is 347 x 250 at 96 dpi inside the frame the window
-#   really has (Wine keeps the system's frame at 144 dpi's size, as Windows
-#   does under per-monitor awareness version 1), Button1 and Button2 lie
-#   above the status bar, and back at 144 dpi it is 521 x 375.
+# - the client area is 347 x 250 at 96 dpi, Button1 and Button2 lie above
+#   the status bar, and back at 144 dpi it is 521 x 375;
+# - the frame is the style's (border 3, title 21) at the window's scale,
+#   where per-monitor awareness version 1 would keep the system's at the
+#   system's scale: the outer size is 531 x 417 at 144 dpi, 353 x 277 at 96.
 source "$(dirname "$0")/lib.sh"
 e2e_begin window_dpi 150
 
@@ -66,13 +67,7 @@ check_layout() {
   done
 }
 
-# The outer size less the client area: the frame the window has.
-frame_size() {
-  local width height client_width client_height
-  read -r _ _ width height < <(window_fact "$main" rect)
-  read -r client_width client_height < <(window_fact "$main" client)
-  echo "$((width - client_width)) $((height - client_height))"
-}
+outer_size() { window_fact "$main" rect | cut -d' ' -f3,4; }
 
 # WM_DPICHANGED for DPI, suggesting the place LEFT TOP and the present outer
 # size scaled from FROM_DPI, as Windows suggests it.
@@ -91,7 +86,7 @@ wait_until 15 "the status clock" status_clock_shown
 report_icons start-144
 check_icons "start at 144 dpi" 48 24
 check_layout start-144 144
-system_frame=$(frame_size)
+check_eq "at 144 dpi: the outer size, with the style's frame at 144 dpi" "531 417" "$(outer_size)"
 sleep 0.5
 screenshot dpi-start-144 "$main" >/dev/null
 first_big=$(handle form.big)
@@ -99,7 +94,7 @@ first_big=$(handle form.big)
 change_dpi 96 144 40 30
 sleep 0.5
 screenshot dpi-changed-96 "$main" >/dev/null
-check_eq "at 96 dpi: the frame stays the system's" "$system_frame" "$(frame_size)"
+check_eq "at 96 dpi: the outer size, with the style's frame at 96 dpi" "353 277" "$(outer_size)"
 check_layout changed-96 96
 report_icons changed-96
 check_icons "at 96 dpi" 32 16
@@ -109,6 +104,7 @@ change_dpi 144 96 60 50
 sleep 0.5
 screenshot dpi-back-144 "$main" >/dev/null
 check_layout back-144 144
+check_eq "back at 144 dpi: the outer size" "531 417" "$(outer_size)"
 report_icons back-144
 check_icons "back at 144 dpi" 48 24
 

@@ -7,6 +7,30 @@ TRAY_ICON_FILE=$E2E_ROOT/res/Lumaric.ico
 # The entries of the icon's menu, "-" for a separator.
 TRAY_MENU_ENTRIES=(检测更新 - 显示窗口 隐藏窗口 - 退出程序)
 
+# Wine's explorer traces the balloon titles it is given; nothing else tells
+# them, as its tooltips cannot be asked for their title. A test begins with
+#   export WINEDEBUG=-all,+tooltips
+#   e2e_begin NAME DEADLINE 2> >(tray_trace_apart NAME)
+#   tray_keep_trace NAME
+# so that only the desktop started by e2e_begin runs with the trace. The
+# desktop may be started by the first Wine program that needs it instead of
+# by `wine explorer`, and then writes to that program's standard error: the
+# trace is kept apart.
+tray_trace_apart() {
+  tee "$LUMARIC_E2E_WORK/$1-desktop-trace.log" | grep -v ':trace:' >&2
+}
+
+tray_keep_trace() {
+  export WINEDEBUG=-all
+  mv "$LUMARIC_E2E_WORK/$1-desktop-trace.log" "$E2E_TEST_DIR/desktop-trace.log"
+}
+
+# How many balloons the shell has shown with the title TITLE, as debugstr_w
+# writes it (提示 as \63d0\793a): each one shown sets its title anew.
+tray_balloons_titled() {
+  cat "$E2E_TEST_DIR"/explorer*.log "$E2E_TEST_DIR/desktop-trace.log" | grep -cF "title = L\"$1\"" || true
+}
+
 # Starts Lumaric.exe as a shortcut set to "run minimised" does; as with
 # lumaric_start, LUMARIC_PID's exit code is the program's.
 lumaric_start_minimised() {
@@ -39,14 +63,14 @@ tray_icon_centre() {
 }
 
 # Root-mean-square difference, 0 to 1, between the rectangle LEFT TOP WIDTH
-# HEIGHT of the screenshot PICTURE and the program's 32-pixel icon drawn
-# there at small-icon size on that rectangle's background, as the
-# notification area draws it.
+# HEIGHT of the screenshot PICTURE and the program's icon of SIZE pixels
+# (32 unless given) drawn there at small-icon size on that rectangle's
+# background, as the notification area draws it.
 tray_icon_difference() {
-  local picture=$1 left=$2 top=$3 width=$4 height=$5
+  local picture=$1 left=$2 top=$3 width=$4 height=$5 size=${6:-32}
   local crop=$E2E_TEST_DIR/icon-crop.png reference=$E2E_TEST_DIR/icon-reference.png frame background
-  frame=$(identify -format '%p %w\n' "$TRAY_ICON_FILE" | awk '$2 == 32 { print $1; exit }')
-  [[ -n $frame ]] || fail "$TRAY_ICON_FILE has no 32-pixel image"
+  frame=$(identify -format '%p %w\n' "$TRAY_ICON_FILE" | awk -v size="$size" '$2 == size { print $1; exit }')
+  [[ -n $frame ]] || fail "$TRAY_ICON_FILE has no $size-pixel image"
   convert "$picture" -crop "${width}x${height}+${left}+${top}" +repage "$crop"
   background=$(convert "$crop" -format '%[pixel:p{0,0}]' info:)
   convert "$TRAY_ICON_FILE[$frame]" -resize 16x16 -background "$background" -flatten \

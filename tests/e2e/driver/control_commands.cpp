@@ -83,8 +83,10 @@ std::wstring remoteString(HWND window, LRESULT address) {
 }  // namespace
 
 // One line per panel: index, right edge (-1: to the end of the bar), text.
-// An owner-drawn panel's item data is its text.
+// An owner-drawn panel's item data is its text; with --plain only the text
+// that SB_GETTEXTW copies counts, as screen readers read it.
 void statusBar(const Arguments& args) {
+  const bool plain = args.has(L"--plain");
   HWND bar = windowOfClass(args, STATUSCLASSNAMEW);
   const int parts = static_cast<int>(sendWithin(bar, SB_GETPARTS, 0, 0, L"SB_GETPARTS"));
   if (parts < 1) throw Failure(L"status bar " + args.at(0) + L" reports no panels");
@@ -97,8 +99,8 @@ void statusBar(const Arguments& args) {
     const size_t length = LOWORD(lengthAndType);
     RemoteBuffer text(bar, (length + 1) * sizeof(wchar_t));
     const LRESULT result = sendWithin(bar, SB_GETTEXTW, static_cast<WPARAM>(part), text.address(), L"SB_GETTEXTW");
-    const std::wstring shown = (HIWORD(lengthAndType) & SBT_OWNERDRAW) ? remoteString(bar, result)
-                                                                       : remoteText(text, 0, length);
+    const std::wstring shown = (HIWORD(lengthAndType) & SBT_OWNERDRAW) && !plain ? remoteString(bar, result)
+                                                                                 : remoteText(text, 0, length);
     printLine(std::to_wstring(part) + L"\t" + std::to_wstring(right[static_cast<size_t>(part)]) + L"\t" +
               escape(shown));
   }

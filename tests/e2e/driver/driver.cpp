@@ -42,7 +42,8 @@ const std::vector<Command>& commands() {
       {L"create-error", L"PATH: the error and system text of creating PATH as the repair does", {}, {},
        driver::createError},
       {L"hold-file", L"PATH MS: keep PATH open without sharing for MS milliseconds", {}, {}, driver::holdFile},
-      {L"statusbar", L"HWND: per panel index, right edge, text", {}, {}, driver::statusBar},
+      {L"statusbar", L"HWND [--plain]: per panel index, right edge, text; --plain takes only what "
+                     L"SB_GETTEXTW copies, as a screen reader does", {}, {L"--plain"}, driver::statusBar},
       {L"combo", L"HWND: count, selected, text and items of a combobox", {}, {}, driver::combo},
       {L"tabs", L"HWND: per tab index, selected, text", {}, {}, driver::tabs},
       {L"tab-point", L"HWND INDEX: the centre of that tab in screen coordinates", {}, {}, driver::tabPoint},
