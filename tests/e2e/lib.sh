@@ -1,7 +1,9 @@
 # Sourced by every end-to-end test: paths, the driver, and one test's life
 # from `e2e_begin` (own prefix, own display, Wine's desktop) to `e2e_end`
 # (assert.sh).
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails outside a check ends the test at once: say which.
+trap 'echo "FAIL: exit status $? of \"$BASH_COMMAND\" (${BASH_SOURCE[0]##*/}:$LINENO)" >&2' ERR
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_ROOT=$(cd "$E2E_DIR/../.." && pwd)
