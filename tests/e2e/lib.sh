@@ -44,9 +44,22 @@ source "$E2E_DIR/display.sh"
 # shellcheck source=lumaric.sh
 source "$E2E_DIR/lumaric.sh"
 
-# Runs lumaric-driver.exe in this test's Wine session.
+# Runs lumaric-driver.exe in this test's Wine session. The driver explains
+# every failure on stderr; a failure without a word is Wine's own (under
+# heavy load a Wine process now and then ends with status 1 before the
+# program runs): it is said so, and the command runs once more with Wine's
+# error messages on.
 drive() {
-  wine "$LUMARIC_DRIVER" "$@" </dev/null
+  local said=${E2E_TEST_DIR:-${TMPDIR:-/tmp}}/driver-stderr.$BASHPID status=0
+  wine "$LUMARIC_DRIVER" "$@" </dev/null 2>"$said" || status=$?
+  if ((status != 0)) && [[ ! -s $said ]]; then
+    echo "note: Wine ended the driver ($*) with status $status before it said anything; once more" >&2
+    status=0
+    WINEDEBUG=err+all wine "$LUMARIC_DRIVER" "$@" </dev/null 2>"$said" || status=$?
+  fi
+  cat "$said" >&2
+  rm -f "$said"
+  return "$status"
 }
 
 # Everything a test needs before it starts Lumaric. NAME names the test's
