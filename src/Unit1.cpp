@@ -23,7 +23,7 @@
 #include "platform/url.h"
 #include "platform/wow64.h"
 #include "resource_ids.h"
-#include "ui/application.h"
+#include "ui/message_loop.h"
 
 TForm1* Form1 = nullptr;
 
@@ -66,9 +66,9 @@ constexpr std::size_t kFolderPathLimit = 255;
 constexpr std::size_t kCommandLineLimit = 512;
 
 // The repair script's place: the user's Templates folder.
-std::u16string ScriptPath()
+std::u16string ScriptPath(HWND owner)
 {
-    const auto folder = SpecialFolderPath(CSIDL_TEMPLATES);
+    const auto folder = SpecialFolderPath(owner, CSIDL_TEMPLATES);
     return folder + u"\\" + std::u16string(core::kScriptFileName);
 }
 
@@ -89,9 +89,9 @@ std::optional<unsigned long> RunHeldScript(const platform::UniqueHandle& held)
 
 }  // namespace
 
-std::u16string SpecialFolderPath(int csidl)
+std::u16string SpecialFolderPath(HWND owner, int csidl)
 {
-    const auto path = platform::ShellFolderPath(ui::App().Handle(), csidl);
+    const auto path = platform::ShellFolderPath(owner, csidl);
     if (!path)
         throw core::Error(u"Cannot find the Templates folder");
     if (path->size() > kFolderPathLimit)
@@ -120,7 +120,11 @@ std::optional<unsigned long> RunHiddenAndWait(const std::u16string& scriptPath, 
     return platform::RunInNewConsoleAndWait(std::move(start), showWindow);
 }
 
-TForm1::TForm1(const core::StyleData* style) : ui::Form(kLayout, style)
+TForm1::TForm1(ui::AppWindow& appWindow, const core::StyleData* style)
+    : ui::Form(kLayout, appWindow, style),
+      PopupMenu1(appWindow, {&Aboutme, &N2, &ShowME, &HideME, &N1, &CloseMe}),
+      Timer_Lumaric(appWindow, false, 0),
+      Timer(appWindow, true, 500)
 {
     Build([this] {
         LoadIcons();
@@ -176,7 +180,7 @@ void TForm1::BuildLayout()
     StatusBar1.Create(*this, kStatusBar1, {0, 229, 347, 21}, {200, 50});
 
     PopupMenu1.Create(*this);
-    TrayIcon1 = std::make_unique<ui::TrayIcon>(PopupMenu1);
+    TrayIcon1 = std::make_unique<ui::TrayIcon>(ApplicationWindow(), PopupMenu1);
 }
 
 void TForm1::BindEvents()
@@ -194,7 +198,7 @@ void TForm1::BindEvents()
     HideME.OnClick = ui::Bind(this, &TForm1::HideMEClick);
     CloseMe.OnClick = ui::Bind(this, &TForm1::CloseMeClick);
     TrayIcon1->OnDblClick = ui::Bind(this, &TForm1::TrayIcon1DblClick);
-    ui::App().OnSettingsChange = ui::Bind(this, &TForm1::ReadFormatSettings);
+    ApplicationWindow().OnSettingsChange = ui::Bind(this, &TForm1::ReadFormatSettings);
     Timer_Lumaric.SetOnTimer(ui::Bind(this, &TForm1::Timer_LumaricTimer));
     Timer.SetOnTimer(ui::Bind(this, &TForm1::TimerTimer));
 }
@@ -218,8 +222,9 @@ void TForm1::ButtonLumaricClick(ui::Object*)
 {
     const std::vector<char> ansi = platform::ToAnsi(core::RepairScriptText());
     const auto script = core::ScriptFileBytes(platform::AnsiCodePage(), {ansi.data(), ansi.size()});
-    platform::WriteNewFile(ScriptPath(), script);
-    if (!platform::FileExists(ScriptPath()))
+    HWND owner = ApplicationWindow().Handle();
+    platform::WriteNewFile(ScriptPath(owner), script);
+    if (!platform::FileExists(ScriptPath(owner)))
         return;
     Memo_Log.AppendLine(u"请稍候正在修复网络连接.");
     const auto logOutcome = [this](bool succeeded) {
@@ -229,8 +234,8 @@ void TForm1::ButtonLumaricClick(ui::Object*)
     std::optional<unsigned long> exitCode;
     try {
         // Shows the announcement before the thread blocks in the wait.
-        ui::App().ProcessMessages();
-        const std::u16string path = ScriptPath();
+        ui::ProcessPendingMessages();
+        const std::u16string path = ScriptPath(owner);
         // The script may run elevated from a folder every program of the user
         // can write to: from here until it has ended no one may change it, and
         // it must still be the script that was written.
@@ -310,7 +315,7 @@ void TForm1::ShowMEClick(ui::Object*)
 
 void TForm1::HideMEClick(ui::Object*)
 {
-    HideTaskbarButton();
+    HideTaskbarButton(ApplicationWindow());
     ShowWindow(Handle(), SW_HIDE);
 }
 

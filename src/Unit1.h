@@ -22,7 +22,7 @@
 
 class TForm1 : public ui::Form {
 public:
-    explicit TForm1(const core::StyleData* style);
+    TForm1(ui::AppWindow& appWindow, const core::StyleData* style);
 
     ui::PageControl PageControl1;
     ui::TabSheet TabSheet1;
@@ -47,11 +47,11 @@ public:
     ui::MenuItem HideME{u"隐藏窗口"};
     ui::MenuItem N1{u"-"};
     ui::MenuItem CloseMe{u"退出程序"};
-    ui::PopupMenu PopupMenu1{&Aboutme, &N2, &ShowME, &HideME, &N1, &CloseMe};
+    ui::PopupMenu PopupMenu1;
     std::unique_ptr<ui::TrayIcon> TrayIcon1;
 
-    ui::Timer Timer_Lumaric{false, 0};
-    ui::Timer Timer{true, 500};
+    ui::Timer Timer_Lumaric;
+    ui::Timer Timer;
 
     void FormCreate(ui::Object* sender);
     void FormDestroy(ui::Object* sender);
@@ -83,8 +83,9 @@ private:
 
 extern TForm1* Form1;
 
-// The file-system path of a shell folder, without a trailing separator.
-std::u16string SpecialFolderPath(int csidl);
+// The file-system path of a shell folder, without a trailing separator; the
+// application window owns anything the shell shows meanwhile.
+std::u16string SpecialFolderPath(HWND owner, int csidl);
 
 // Runs the script with the system's own command processor in a new console
 // with the show-window value, and waits for its end. Returns the exit code,

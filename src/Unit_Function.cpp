@@ -1,8 +1,6 @@
 #include "Unit_Function.h"
 
-#include "ui/application.h"
-
-void HideTaskbarButton()
+void HideTaskbarButton(ui::AppWindow& applicationWindow)
 {
-    ShowWindow(ui::App().Handle(), SW_HIDE);
+    ShowWindow(applicationWindow.Handle(), SW_HIDE);
 }

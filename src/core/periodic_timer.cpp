@@ -1,63 +1,40 @@
 #include "core/periodic_timer.h"
 
-#include <utility>
-
-#include "core/error.h"
-#include "core/error_text.h"
-
 namespace core {
 
-PeriodicTimer::PeriodicTimer(TimerBackend& backend, bool enabled, std::int32_t intervalMs)
-    : backend_(backend), enabled_(enabled), interval_(intervalMs)
-{
-}
-
-PeriodicTimer::~PeriodicTimer()
-{
-    if (running_)
-        backend_.Stop();
-}
-
-void PeriodicTimer::SetEnabled(bool enabled)
+TimerChange PeriodicTimer::SetEnabled(bool enabled) noexcept
 {
     if (enabled == enabled_)
-        return;
+        return {};
     enabled_ = enabled;
-    Update();
+    return Update();
 }
 
-void PeriodicTimer::SetInterval(std::int32_t intervalMs)
+TimerChange PeriodicTimer::SetInterval(std::int32_t intervalMs) noexcept
 {
     if (intervalMs == interval_)
-        return;
+        return {};
     interval_ = intervalMs;
-    Update();
+    return Update();
 }
 
-void PeriodicTimer::SetHandler(Handler handler)
+TimerChange PeriodicTimer::SetHandlerBound(bool bound) noexcept
 {
-    handler_ = std::move(handler);
-    Update();
+    handlerBound_ = bound;
+    return Update();
 }
 
-void PeriodicTimer::Tick() const
+TimerChange PeriodicTimer::Update() noexcept
 {
-    if (running_ && handler_)
-        handler_();
-}
-
-void PeriodicTimer::Update()
-{
-    if (running_) {
-        backend_.Stop();
-        running_ = false;
+    if (enabled_ && interval_ != 0 && handlerBound_) {
+        running_ = true;
+        // The platform takes the count as unsigned, as it always has.
+        return {TimerChange::Kind::Start, static_cast<std::uint32_t>(interval_)};
     }
-    if (!enabled_ || interval_ == 0 || !handler_)
-        return;
-    // The platform takes the count as unsigned, as it always has.
-    if (!backend_.Start(static_cast<std::uint32_t>(interval_)))
-        throw Error(std::u16string(kNotEnoughTimers));
-    running_ = true;
+    if (!running_)
+        return {};
+    running_ = false;
+    return {TimerChange::Kind::Stop};
 }
 
 }  // namespace core

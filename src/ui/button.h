@@ -8,7 +8,7 @@
 
 #include "core/style_data.h"
 #include "ui/control.h"
-#include "ui/mouse_over.h"
+#include "ui/hover.h"
 
 namespace ui {
 

@@ -37,7 +37,7 @@ POINT ClientToScreenPoint(HWND window, LPARAM clientPoint)
 // presses on the bar come to it as presses outside its client area.
 class ComboBox::OpenList : public Window, private StyledScrollBar::Owner {
 public:
-    OpenList(HWND list, const core::StyleData& style) : style_(style), bar_(list, *this, style)
+    OpenList(HWND list, const core::StyleData& style) : style_(style), bar_(list, *this, style, HoverArea::Captured)
     {
         Attach(list, Ownership::Borrowed);
         SetWindowPos(list, nullptr, 0, 0, 0, 0,
@@ -59,6 +59,8 @@ protected:
 private:
     LRESULT Decode(UINT message, WPARAM wParam, LPARAM lParam)
     {
+        if (const std::optional<LRESULT> answer = bar_.PressMessage(message, wParam, lParam))
+            return *answer;
         switch (message) {
         case WM_NCCALCSIZE: {
             const LRESULT result = Default(message, wParam, lParam);

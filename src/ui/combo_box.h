@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "ui/control.h"
-#include "ui/mouse_over.h"
+#include "ui/hover.h"
 
 namespace ui {
 

@@ -10,11 +10,6 @@ HFONT Container::Font() const noexcept
     return Parent() ? Parent()->Font() : nullptr;
 }
 
-int Container::Dpi() const noexcept
-{
-    return Parent() ? Parent()->Dpi() : platform::kDesignDpi;
-}
-
 void Container::AddChild(Control& child)
 {
     children_.push_back(&child);

@@ -14,7 +14,6 @@ namespace ui {
 class Container : public Control {
 public:
     virtual HFONT Font() const noexcept;
-    virtual int Dpi() const noexcept;
 
     void AddChild(Control& child);
 

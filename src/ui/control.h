@@ -39,7 +39,8 @@ public:
     bool TakesParentFont() const noexcept { return parentFont_; }
     // The style the control is drawn in, or null for the system's look.
     const core::StyleData* Style() const noexcept { return style_; }
-    int Dpi() const noexcept;
+    // The parent's pixels per inch; the top-level window has its monitor's.
+    virtual int Dpi() const noexcept;
 
     std::u16string Text() const;
     void SetText(const std::u16string& text);

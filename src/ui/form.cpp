@@ -6,8 +6,8 @@
 #include "platform/desktop_composition.h"
 #include "platform/dpi.h"
 #include "platform/wide.h"
-#include "ui/application.h"
 #include "ui/button.h"
+#include "ui/message_loop.h"
 #include "ui/non_client.h"
 
 namespace ui {
@@ -25,8 +25,8 @@ constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
 
 }  // namespace
 
-Form::Form(const FormLayout& layout, const core::StyleData* style)
-    : layout_(layout), dpi_(platform::DpiForPoint(layout.designPosition))
+Form::Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData* style)
+    : appWindow_(appWindow), layout_(layout), dpi_(platform::DpiForPoint(layout.designPosition))
 {
     SetOwnStyle(style);
     MakeFont();
@@ -39,8 +39,9 @@ Form::Form(const FormLayout& layout, const core::StyleData* style)
     // Room for the frame, which is measured once the window is there.
     params.width = platform::ScaleForDpi(layout.clientWidth, dpi_);
     params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
-    params.parent = App().Handle();
+    params.parent = appWindow_.Handle();
     CreateOwn(params);
+    appWindow_.AddClient(*this);
     const int windowDpi = platform::DpiForWindow(Handle());
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;
@@ -54,6 +55,11 @@ Form::Form(const FormLayout& layout, const core::StyleData* style)
     }
     platform::SetCompositorDrawsFrame(Handle(), !style);
     ApplyOuterSize();
+}
+
+Form::~Form()
+{
+    appWindow_.RemoveClient(*this);
 }
 
 void Form::MakeFont()
@@ -112,7 +118,8 @@ void Form::PlaceOnFirstShow()
 void Form::ShowFirstTime(int showCommand)
 {
     PlaceOnFirstShow();
-    App().MainFormShowing();
+    shown_ = true;
+    appWindow_.MainWindowShowing();
     ShowWindow(Handle(), showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
@@ -154,7 +161,7 @@ void Form::Close()
 void Form::DestroyingByApplication()
 {
     ShowWindow(Handle(), SW_HIDE);
-    App().MainFormHidden();
+    appWindow_.MainWindowHidden();
     if (OnDestroy)
         OnDestroy(this);
 }
@@ -199,9 +206,55 @@ bool Form::RestoreFocus()
     return true;
 }
 
+std::optional<LRESULT> Form::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_SETFOCUS:
+        if (IsWindowVisible(Handle()) && IsWindowEnabled(Handle()))
+            SetFocus(Handle());
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_RESTORE)
+            return std::nullopt;
+        {
+            const LRESULT result = appWindow_.DefaultHandling(message, wParam, lParam);
+            RestoredFromTaskbar();
+            return result;
+        }
+    default:
+        return std::nullopt;
+    }
+}
+
+// The taskbar button restores the window; after a minimised start it shows
+// the window for the first time.
+void Form::RestoredFromTaskbar()
+{
+    if (!shown_)
+        ShowFirstTime(SW_SHOWNORMAL);
+    SetForegroundWindow(Handle());
+}
+
+bool Form::TakeDialogKey(MSG& message)
+{
+    // Tab goes through the controls in the order of the layout, into the
+    // shown page and out of it again, and never types into the log.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
+        GetKeyState(VK_MENU) >= 0) {
+        SelectNext(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
+    return IsDialogMessageW(Handle(), &message) != FALSE;
+}
+
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case kDialogKeyMessage:
+        return TakeDialogKey(*reinterpret_cast<MSG*>(lParam));
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE)
             Deactivated();
@@ -245,6 +298,8 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (const std::optional<LRESULT> answer = frame_->CloseBoxMessage(message, lParam))
+        return answer;
     switch (message) {
     case WM_NCCALCSIZE:
         // Both forms of the message start with the window's rectangle,
@@ -274,13 +329,13 @@ std::optional<LRESULT> Form::FrameMessage(UINT message, WPARAM wParam, LPARAM lP
         ShowSystemMenu(ScreenPoint(lParam));
         return 0;
     case WM_NCMOUSEMOVE:
-        frame_->SetCloseHot(wParam == HTCLOSE);
+        frame_->MouseMoved(wParam);
         // Over the close box the system would light its own.
         if (wParam == HTCLOSE)
             return 0;
         return std::nullopt;
     case WM_NCMOUSELEAVE:
-        frame_->SetCloseHot(false);
+        frame_->MouseLeft();
         return std::nullopt;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
@@ -311,8 +366,7 @@ std::optional<LRESULT> Form::TitleButtonDown(bool doubleClick, WPARAM hit, LPARA
         SetForegroundWindow(Handle());
     switch (hit) {
     case HTCLOSE:
-        if (frame_->TrackCloseBox())
-            PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        frame_->PressCloseBox();
         return 0;
     case HTSYSMENU:
         // A double-click on the icon closes the window, as on the system's.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/app_window.h"
 #include "ui/container.h"
 #include "ui/frame.h"
 #include "ui/gdi.h"
@@ -25,14 +26,18 @@ struct FormLayout {
     BYTE fontCharset;
 };
 
-class Form : public Container {
+class Form : public Container, private AppWindowClient {
 public:
+    ~Form() override;
+
     int Dpi() const noexcept override { return dpi_; }
     HFONT Font() const noexcept override { return font_.get(); }
 
     // The window's icons, also set on the application window, whose
     // taskbar button shows them. The caller keeps them until new ones are set.
     void SetIcons(HICON big, HICON small);
+    // The application window the form was made on.
+    AppWindow& ApplicationWindow() const noexcept { return appWindow_; }
 
     // Shows the window for the first time, centred in the work area of its
     // monitor, maximised if the start-up show command asks for it.
@@ -45,7 +50,9 @@ public:
     NotifyEvent OnDestroy;
 
 protected:
-    Form(const FormLayout& layout, const core::StyleData* style);
+    // The form is owned by the application window, which carries its
+    // taskbar button and hands it its restore, its close and its focus.
+    Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData* style);
 
     // Runs the steps that build the members, then OnCreate. An error in
     // either is reported and the rest of that part is skipped: the program
@@ -58,13 +65,13 @@ protected:
         try {
             steps();
         } catch (...) {
-            ReportCurrentException();
+            ReportCurrentException(appWindow_.Handle());
         }
         try {
             if (OnCreate)
                 OnCreate(this);
         } catch (...) {
-            ReportCurrentException();
+            ReportCurrentException(appWindow_.Handle());
         }
     }
     // The window moved to a monitor of another scale; everything has been
@@ -77,6 +84,9 @@ private:
     friend class Application;
     void DestroyingByApplication();
 
+    std::optional<LRESULT> OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void RestoredFromTaskbar();
+    bool TakeDialogKey(MSG& message);
     std::optional<LRESULT> FrameMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Lets the system handle a message on which it would draw its own caption.
     LRESULT DefaultWithoutCaption(UINT message, WPARAM wParam, LPARAM lParam);
@@ -95,12 +105,14 @@ private:
     // Centres the window the first time it is shown, whatever shows it.
     void PlaceOnFirstShow();
 
+    AppWindow& appWindow_;
     FormLayout layout_;
     int dpi_;
     UniqueFont font_;
     std::optional<Frame> frame_;
     SIZE minSize_ = {}, maxSize_ = {};
     bool placed_ = false;
+    bool shown_ = false;
     HWND focus_ = nullptr;
 };
 

@@ -97,54 +97,69 @@ POINT Frame::SystemMenuPlace() const
     return {outer.left + icon.left, outer.top + icon.bottom};
 }
 
-void Frame::SetCloseHot(bool hot)
+void Frame::MouseMoved(WPARAM hit)
 {
-    if (hot == closeHot_)
-        return;
-    closeHot_ = hot;
-    if (hot) {
-        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_NONCLIENT, window_, 0};
-        TrackMouseEvent(&track);
-    }
+    if (closeHot_.MovedOver(window_, hit == HTCLOSE))
+        Paint();
+}
+
+void Frame::MouseLeft()
+{
+    if (closeHot_.Left())
+        Paint();
+}
+
+void Frame::PressCloseBox()
+{
+    closeHeld_ = true;
+    closePressed_ = true;
+    SetCapture(window_);
     Paint();
 }
 
-bool Frame::TrackCloseBox()
+std::optional<LRESULT> Frame::CloseBoxMessage(UINT message, LPARAM lParam)
 {
-    SetCapture(window_);
-    closePressed_ = true;
-    Paint();
-    bool inside = true;
-    MSG message;
-    while (GetCapture() == window_) {
-        if (!GetMessageW(&message, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            inside = false;
-            break;
-        }
-        if (message.message == WM_LBUTTONUP)
-            break;
-        if (message.message == WM_MOUSEMOVE) {
-            POINT at;
-            GetCursorPos(&at);
-            const bool now = InCloseBox(at);
-            if (now != inside) {
-                inside = now;
-                // Out of the box it is neither pressed nor lit, as the system's is.
-                closePressed_ = now;
-                closeHot_ = now;
-                Paint();
-            }
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    if (!closeHeld_)
+        return std::nullopt;
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        POINT at;
+        GetCursorPos(&at);
+        CloseBoxHeldOver(InCloseBox(at));
+        return 0;
     }
+    case WM_LBUTTONUP:
+        EndCloseBoxPress(closePressed_);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window_)
+            EndCloseBoxPress(false);
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+void Frame::CloseBoxHeldOver(bool inside)
+{
+    if (inside == closePressed_)
+        return;
+    // Out of the box it is neither pressed nor lit, as the system's is.
+    closePressed_ = inside;
+    closeHot_.MovedOver(window_, inside);
+    Paint();
+}
+
+void Frame::EndCloseBoxPress(bool closes)
+{
+    // Over before the capture goes, whose loss comes back here at once.
+    closeHeld_ = false;
     if (GetCapture() == window_)
         ReleaseCapture();
     closePressed_ = false;
     Paint();
-    return inside;
+    if (closes)
+        PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void Frame::Paint()
@@ -178,7 +193,7 @@ void Frame::PaintTitle(HDC dc, const Parts& parts, int dpi)
 
 void Frame::PaintCloseBox(HDC dc, const RECT& box, int dpi)
 {
-    const std::string_view state = !active_ ? "inactive" : closePressed_ ? "pressed" : closeHot_ ? "hot" : "normal";
+    const std::string_view state = !active_ ? "inactive" : closePressed_ ? "pressed" : closeHot_.Over() ? "hot" : "normal";
     paint::DrawPlate(dc, box,
                      {style_.GradientOf(paint::StateKey("closebox", state, "background")),
                       style_.ColourOf(paint::StateKey("closebox", state, "border")),

@@ -7,7 +7,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/style_data.h"
+#include "ui/hover.h"
 
 namespace ui {
 
@@ -27,10 +30,17 @@ public:
     // The system menu's place: below the small icon, on the screen.
     POINT SystemMenuPlace() const;
     LRESULT HitTest(POINT screen) const;
-    void SetCloseHot(bool hot);
-    // The close box is pressed while the button is held over it. True when
-    // the button came up there, which closes the window, as the system's does.
-    bool TrackCloseBox();
+    // The mouse moved over the frame (WM_NCMOUSEMOVE's hit) or left it.
+    void MouseMoved(WPARAM hit);
+    void MouseLeft();
+    // A press on the close box: it shows pressed while the button is held
+    // over it, and the window closes when the button comes up there, as the
+    // system's does.
+    void PressCloseBox();
+    // While the close box is held, the window hands its messages here first:
+    // the mouse's moves, the button's release and the loss of the capture.
+    // Nothing is returned for a message the press leaves to the window.
+    std::optional<LRESULT> CloseBoxMessage(UINT message, LPARAM lParam);
 
 private:
     struct Parts {
@@ -45,12 +55,15 @@ private:
     bool InCloseBox(POINT screen) const;
     void PaintTitle(HDC dc, const Parts& parts, int dpi);
     void PaintCloseBox(HDC dc, const RECT& box, int dpi);
+    void CloseBoxHeldOver(bool inside);
+    void EndCloseBoxPress(bool closes);
 
     HWND window_;
     const core::StyleData& style_;
     int dpi_;
     bool active_ = true;
-    bool closeHot_ = false;
+    Hover<bool> closeHot_{HoverArea::NonClient};
+    bool closeHeld_ = false;
     bool closePressed_ = false;
 };
 

@@ -6,7 +6,7 @@
 // while the mouse is over it.
 
 #include "ui/control.h"
-#include "ui/mouse_over.h"
+#include "ui/hover.h"
 
 namespace ui {
 

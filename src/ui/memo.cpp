@@ -25,7 +25,7 @@ void Memo::Create(Container& parent, int id, const Bounds& bounds)
                  u"", id},
                 bounds);
     if (Style())
-        bar_.emplace(Handle(), static_cast<StyledScrollBar::Owner&>(*this), *Style());
+        bar_.emplace(Handle(), static_cast<StyledScrollBar::Owner&>(*this), *Style(), HoverArea::NonClient);
     // Without a limit the text would stop growing at 32,767 characters.
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -97,6 +97,8 @@ LRESULT Memo::Decode(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (!bar_)
         return Default(message, wParam, lParam);
+    if (const std::optional<LRESULT> answer = bar_->PressMessage(message, wParam, lParam))
+        return *answer;
     switch (message) {
     case WM_NCHITTEST:
         if (bar_->Contains(ScreenPoint(lParam)))
@@ -104,8 +106,6 @@ LRESULT Memo::Decode(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_NCMOUSEMOVE: {
         bar_->TrackMouse(ScreenPoint(lParam));
-        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_NONCLIENT, Handle(), 0};
-        TrackMouseEvent(&track);
         break;
     }
     case WM_NCMOUSELEAVE:

@@ -6,7 +6,7 @@
 #include "platform/dpi.h"
 #include "ui/button.h"
 #include "ui/gdi.h"
-#include "ui/mouse_over.h"
+#include "ui/hover.h"
 #include "ui/style_paint.h"
 #include "ui/window.h"
 

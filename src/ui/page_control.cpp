@@ -109,8 +109,8 @@ LRESULT PageControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             TrackHotTab(lParam);
             break;
         case WM_MOUSELEAVE:
-            hotTab_ = -1;
-            InvalidateRect(Handle(), nullptr, FALSE);
+            if (hotTab_.Left())
+                InvalidateRect(Handle(), nullptr, FALSE);
             break;
         default:
             break;
@@ -130,14 +130,8 @@ void PageControl::TrackHotTab(LPARAM position)
 {
     TCHITTESTINFO hit = {{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}, 0};
     const int tab = static_cast<int>(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (tab == hotTab_)
-        return;
-    if (hotTab_ < 0) {
-        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&track);
-    }
-    hotTab_ = tab;
-    InvalidateRect(Handle(), nullptr, FALSE);
+    if (hotTab_.MovedOver(Handle(), tab))
+        InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // The tabs as plates on the window's background, the selected one lit by
@@ -179,7 +173,7 @@ void PageControl::PaintTab(HDC dc, int index, RECT tab)
     const int dpi = Dpi();
     const bool selected = index == ActivePage();
     const bool focused = selected && GetFocus() == Handle();
-    const std::string_view state = selected ? "selected" : index == hotTab_ ? "hot" : "normal";
+    const std::string_view state = selected ? "selected" : index == hotTab_.Current() ? "hot" : "normal";
     const int radius = paint::Scaled(style, "tab.corner-radius", dpi);
     {
         // Only the top corners are round: the plate runs on below the tab, clipped.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/container.h"
+#include "ui/hover.h"
 
 namespace ui {
 
@@ -36,7 +37,7 @@ private:
     void ShowActivePage();
 
     std::vector<TabSheet*> pages_;
-    int hotTab_ = -1;
+    Hover<int> hotTab_{HoverArea::Client, -1};
 };
 
 class TabSheet : public Container {

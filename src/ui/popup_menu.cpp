@@ -26,14 +26,14 @@ void MenuItem::Click()
         OnClick(this);
 }
 
-PopupMenu::PopupMenu(std::initializer_list<MenuItem*> items) : items_(items)
+PopupMenu::PopupMenu(AppWindow& window, std::initializer_list<MenuItem*> items) : window_(window), items_(items)
 {
-    App().AddClient(*this);
+    window_.AddClient(*this);
 }
 
 PopupMenu::~PopupMenu()
 {
-    App().RemoveClient(*this);
+    window_.RemoveClient(*this);
     if (menu_)
         DestroyMenu(menu_);
 }
@@ -65,9 +65,9 @@ void PopupMenu::Popup(POINT at)
 {
     if (style_ && platform::DpiForPoint(at) != dpi_)
         MakeOwnerDrawn(platform::DpiForPoint(at));
-    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, App().Handle(), nullptr);
+    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_.Handle(), nullptr);
     // Without it a tray menu may fail to close, or close at once next time.
-    PostMessageW(App().Handle(), WM_NULL, 0, 0);
+    PostMessageW(window_.Handle(), WM_NULL, 0, 0);
 }
 
 void PopupMenu::MakeOwnerDrawn(int dpi)
@@ -139,7 +139,7 @@ void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
         item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.separator-height", dpi_));
         return;
     }
-    const WindowDC dc(App().Handle());
+    const WindowDC dc(window_.Handle());
     const SelectedObject font(dc, font_.get());
     RECT extent = {0, 0, 0, 0};
     const std::u16string& caption = entry->Caption();

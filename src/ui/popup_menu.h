@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/style_data.h"
-#include "ui/application.h"
+#include "ui/app_window.h"
 #include "ui/gdi.h"
 #include "ui/object.h"
 #include "ui/style_paint.h"
@@ -49,7 +49,8 @@ private:
 
 class PopupMenu : public Object, private AppWindowClient {
 public:
-    explicit PopupMenu(std::initializer_list<MenuItem*> items);
+    // The menu of the application window, which gets its messages.
+    PopupMenu(AppWindow& window, std::initializer_list<MenuItem*> items);
     ~PopupMenu() override;
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
@@ -70,6 +71,7 @@ private:
     void MeasureItem(MEASUREITEMSTRUCT& item);
     void DrawItem(const DRAWITEMSTRUCT& item);
 
+    AppWindow& window_;
     std::vector<MenuItem*> items_;
     HMENU menu_ = nullptr;
     const core::StyleData* style_ = nullptr;

@@ -110,7 +110,7 @@ void StyledScrollBar::Paint(HDC windowDc)
     const auto stateOf = [&](Part part) -> std::string_view {
         if (!parts.scrollable)
             return "disabled";
-        return pressed_ == part ? "pressed" : hot_ == part ? "hot" : "normal";
+        return pressed_ == part ? "pressed" : hot_.Current() == part ? "hot" : "normal";
     };
     for (const Part arrow : {Part::UpArrow, Part::DownArrow}) {
         const std::string_view name = stateOf(arrow);
@@ -147,19 +147,14 @@ void StyledScrollBar::Refresh()
 
 void StyledScrollBar::TrackMouse(POINT screen)
 {
-    const Part part = PartAt(screen, owner_.CurrentScroll());
-    if (part == hot_)
-        return;
-    hot_ = part;
-    Redraw();
+    if (hot_.MovedOver(window_, PartAt(screen, owner_.CurrentScroll())))
+        Redraw();
 }
 
 void StyledScrollBar::MouseLeft()
 {
-    if (hot_ == Part::None)
-        return;
-    hot_ = Part::None;
-    Redraw();
+    if (hot_.Left())
+        Redraw();
 }
 
 void StyledScrollBar::Step(Part part, const ScrollState& state)
@@ -195,51 +190,74 @@ void StyledScrollBar::Press(POINT screen)
     const Part part = PartAt(screen, start);
     if (part == Part::None)
         return;
-    const bool hadCapture = GetCapture() == window_;
+    hold_ = {part, start, static_cast<int>(screen.y - ToScreen(window_, Measure(start).thumb).top),
+              GetCapture() == window_};
     SetCapture(window_);
     pressed_ = part;
     Redraw();
-    const int grab = screen.y - ToScreen(window_, Measure(start).thumb).top;
     if (part != Part::Thumb) {
         Step(part, start);
         SetTimer(window_, kRepeatTimer, kFirstRepeatMs, nullptr);
     }
-    MSG message;
-    while (GetCapture() == window_) {
-        if (!GetMessageW(&message, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        const bool ours = message.hwnd == window_;
-        if (ours && message.message == WM_LBUTTONUP)
-            break;
-        if (ours && message.message == WM_MOUSEMOVE) {
-            POINT at;
-            GetCursorPos(&at);
-            if (part == Part::Thumb) {
-                Drag(at, grab, start);
-            } else {
-                // A held arrow or track steps only while the mouse stays on it.
-                const Part under = PartAt(at, owner_.CurrentScroll()) == part ? part : Part::None;
-                if (under != pressed_) {
-                    pressed_ = under;
-                    Redraw();
-                }
-            }
-            continue;
-        }
-        if (ours && message.message == WM_TIMER && message.wParam == kRepeatTimer) {
-            SetTimer(window_, kRepeatTimer, kRepeatMs, nullptr);
-            POINT at;
-            GetCursorPos(&at);
-            const ScrollState now = owner_.CurrentScroll();
-            if (PartAt(at, now) == part)
-                Step(part, now);
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+}
+
+std::optional<LRESULT> StyledScrollBar::PressMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (hold_.part == Part::None)
+        return std::nullopt;
+    switch (message) {
+    case WM_MOUSEMOVE:
+        PressMoved();
+        return 0;
+    case WM_TIMER:
+        if (wParam != kRepeatTimer)
+            return std::nullopt;
+        PressRepeats();
+        return 0;
+    case WM_LBUTTONUP:
+        EndPress();
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse: the press ends where it stands.
+        if (reinterpret_cast<HWND>(lParam) != window_)
+            EndPress();
+        return std::nullopt;
+    default:
+        return std::nullopt;
     }
+}
+
+void StyledScrollBar::PressMoved()
+{
+    POINT at;
+    GetCursorPos(&at);
+    if (hold_.part == Part::Thumb) {
+        Drag(at, hold_.grab, hold_.start);
+        return;
+    }
+    // A held arrow or track steps only while the mouse stays on it.
+    const Part under = PartAt(at, owner_.CurrentScroll()) == hold_.part ? hold_.part : Part::None;
+    if (under != pressed_) {
+        pressed_ = under;
+        Redraw();
+    }
+}
+
+void StyledScrollBar::PressRepeats()
+{
+    SetTimer(window_, kRepeatTimer, kRepeatMs, nullptr);
+    POINT at;
+    GetCursorPos(&at);
+    const ScrollState now = owner_.CurrentScroll();
+    if (PartAt(at, now) == hold_.part)
+        Step(hold_.part, now);
+}
+
+void StyledScrollBar::EndPress()
+{
+    // Over before the capture goes, whose loss comes back here at once.
+    const bool hadCapture = hold_.hadCapture;
+    hold_ = {};
     KillTimer(window_, kRepeatTimer);
     if (!hadCapture && GetCapture() == window_)
         ReleaseCapture();

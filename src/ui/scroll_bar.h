@@ -8,7 +8,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/style_data.h"
+#include "ui/hover.h"
 
 namespace ui {
 
@@ -37,8 +40,9 @@ public:
         ~Owner() = default;
     };
 
-    StyledScrollBar(HWND window, Owner& owner, const core::StyleData& style) noexcept
-        : window_(window), owner_(owner), style_(style)
+    // `hover` tells where the window hears of the mouse's leave.
+    StyledScrollBar(HWND window, Owner& owner, const core::StyleData& style, HoverArea hover) noexcept
+        : window_(window), owner_(owner), style_(style), hot_(hover, Part::None)
     {
     }
 
@@ -54,9 +58,14 @@ public:
     // The mouse moved to a screen point over the window, or left it.
     void TrackMouse(POINT screen);
     void MouseLeft();
-    // Runs a press of the left button at the screen point, until the
-    // button is released; the window keeps any mouse capture it had.
+    // Starts a press of the left button at the screen point. The window
+    // takes the mouse capture for it, or keeps the capture it had.
     void Press(POINT screen);
+    // While a press lasts, the window hands its messages here first: the
+    // mouse's moves, the repeat timer, the button's release and the loss
+    // of the capture carry the press on or end it. Nothing is returned for
+    // a message the press leaves to the window.
+    std::optional<LRESULT> PressMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // One turn of the mouse wheel, as the system counts it.
     void Wheel(short delta);
 
@@ -72,13 +81,27 @@ private:
     void Redraw();
     void Step(Part part, const ScrollState& state);
     void Drag(POINT screen, int grab, const ScrollState& start);
+    void PressMoved();
+    void PressRepeats();
+    void EndPress();
+
+    // The press of the left button under way: the part it began on, what
+    // the window showed then, where on the thumb it was taken, and whether
+    // the window had the capture before.
+    struct Hold {
+        Part part = Part::None;
+        ScrollState start;
+        int grab = 0;
+        bool hadCapture = false;
+    };
 
     HWND window_;
     Owner& owner_;
     const core::StyleData& style_;
     ScrollState drawn_{-1, -1, -1};
-    Part hot_ = Part::None;
+    Hover<Part> hot_;
     Part pressed_ = Part::None;
+    Hold hold_;
     int wheelRemainder_ = 0;
 };
 

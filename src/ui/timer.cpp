@@ -1,43 +1,58 @@
 #include "ui/timer.h"
 
+#include <string>
 #include <utility>
+
+#include "core/error.h"
+#include "core/error_text.h"
 
 namespace ui {
 
-Timer::Timer(bool enabled, std::int32_t intervalMs) : id_(App().NewTimerId()), periodic_(*this, enabled, intervalMs)
+Timer::Timer(AppWindow& window, bool enabled, std::int32_t intervalMs)
+    : window_(window), id_(window.NewTimerId()), periodic_(enabled, intervalMs)
 {
-    App().AddClient(*this);
+    window_.AddClient(*this);
 }
 
 Timer::~Timer()
 {
-    App().RemoveClient(*this);
+    window_.RemoveClient(*this);
+    if (periodic_.Running())
+        KillTimer(window_.Handle(), id_);
 }
 
 void Timer::SetOnTimer(NotifyEvent handler)
 {
     onTimer_ = std::move(handler);
-    if (onTimer_)
-        periodic_.SetHandler([this] { onTimer_(this); });
-    else
-        periodic_.SetHandler(nullptr);
+    Apply(periodic_.SetHandlerBound(static_cast<bool>(onTimer_)));
 }
 
-bool Timer::Start(std::uint32_t intervalMs)
+void Timer::Apply(core::TimerChange change)
 {
-    return SetTimer(App().Handle(), id_, intervalMs, nullptr) != 0;
-}
-
-void Timer::Stop()
-{
-    KillTimer(App().Handle(), id_);
+    switch (change.kind) {
+    case core::TimerChange::Kind::None:
+        break;
+    case core::TimerChange::Kind::Stop:
+        KillTimer(window_.Handle(), id_);
+        break;
+    case core::TimerChange::Kind::Start:
+        // A countdown of the same identifier starts over with the new period.
+        if (!SetTimer(window_.Handle(), id_, change.intervalMs, nullptr)) {
+            KillTimer(window_.Handle(), id_);
+            periodic_.StartRefused();
+            throw core::Error(std::u16string(core::kNotEnoughTimers));
+        }
+        break;
+    }
 }
 
 std::optional<LRESULT> Timer::OnAppMessage(UINT message, WPARAM wParam, LPARAM)
 {
     if (message != WM_TIMER || wParam != id_)
         return std::nullopt;
-    periodic_.Tick();
+    // A tick already waiting when the countdown stopped is dropped.
+    if (periodic_.Running() && onTimer_)
+        onTimer_(this);
     return 0;
 }
 

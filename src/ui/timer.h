@@ -7,29 +7,31 @@
 #include <optional>
 
 #include "core/periodic_timer.h"
-#include "ui/application.h"
+#include "ui/app_window.h"
 #include "ui/object.h"
 
 namespace ui {
 
-class Timer : public Object, private core::TimerBackend, private AppWindowClient {
+class Timer : public Object, private AppWindowClient {
 public:
-    Timer(bool enabled, std::int32_t intervalMs);
+    Timer(AppWindow& window, bool enabled, std::int32_t intervalMs);
     ~Timer() override;
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
+    // Each setter throws core::Error("Not enough timers available") when the
+    // system refuses the new countdown; the new value stays stored.
     bool Enabled() const noexcept { return periodic_.Enabled(); }
-    void SetEnabled(bool enabled) { periodic_.SetEnabled(enabled); }
+    void SetEnabled(bool enabled) { Apply(periodic_.SetEnabled(enabled)); }
     std::int32_t Interval() const noexcept { return periodic_.Interval(); }
-    void SetInterval(std::int32_t intervalMs) { periodic_.SetInterval(intervalMs); }
+    void SetInterval(std::int32_t intervalMs) { Apply(periodic_.SetInterval(intervalMs)); }
     void SetOnTimer(NotifyEvent handler);
 
 private:
-    bool Start(std::uint32_t intervalMs) override;
-    void Stop() override;
+    void Apply(core::TimerChange change);
     std::optional<LRESULT> OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    AppWindow& window_;
     UINT_PTR id_;
     core::PeriodicTimer periodic_;
     NotifyEvent onTimer_;

@@ -47,23 +47,23 @@ void SetFlag(UINT& flags, UINT flag, bool on)
 
 }  // namespace
 
-TrayIcon::TrayIcon(PopupMenu& menu) : menu_(menu), tip_(App().Title())
+TrayIcon::TrayIcon(AppWindow& window, PopupMenu& menu) : window_(window), menu_(menu), tip_(window.Title())
 {
-    HWND window = App().Handle();
+    HWND handle = window.Handle();
     record_.cbSize = RecordSize();
-    record_.hWnd = window;
-    record_.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(window));
+    record_.hWnd = handle;
+    record_.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(handle));
     record_.uFlags = NIF_MESSAGE | NIF_ICON;
     SetFlag(record_.uFlags, NIF_TIP, !tip_.empty());
     CopyText(record_.szTip, tip_);
     record_.uCallbackMessage = kCallbackMessage;
     record_.uTimeout = kInitialBalloonTimeoutMs;
-    App().AddClient(*this);
+    window_.AddClient(*this);
 }
 
 TrayIcon::~TrayIcon()
 {
-    App().RemoveClient(*this);
+    window_.RemoveClient(*this);
     Send(NIM_DELETE);
 }
 
@@ -115,7 +115,7 @@ void TrayIcon::ShowBalloonNotice(const std::u16string& title, const std::u16stri
 
 std::optional<LRESULT> TrayIcon::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == App().TaskbarCreatedMessage()) {
+    if (message == window_.TaskbarCreatedMessage()) {
         // The shell restarted and lost every icon. The broadcast is the
         // application's too.
         if (visible_)
@@ -164,8 +164,7 @@ void TrayIcon::OpenMenu()
     GetCursorPos(&cursor);
     // The menu closes when the user clicks elsewhere only if the program is
     // in the foreground.
-    SetForegroundWindow(App().Handle());
-    App().ProcessMessages();
+    SetForegroundWindow(window_.Handle());
     menu_.Popup(cursor);
 }
 

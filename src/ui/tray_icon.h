@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/application.h"
+#include "ui/app_window.h"
 #include "ui/gdi.h"
 #include "ui/object.h"
 
@@ -21,8 +21,9 @@ class PopupMenu;
 
 class TrayIcon : public Object, private AppWindowClient {
 public:
-    // The tip starts as the application's title; nothing is shown yet.
-    explicit TrayIcon(PopupMenu& menu);
+    // The icon of the application window, which gets its callback; the tip
+    // starts as the window's title. Nothing is shown yet.
+    TrayIcon(AppWindow& window, PopupMenu& menu);
     // The icon leaves the notification area.
     ~TrayIcon() override;
     TrayIcon(const TrayIcon&) = delete;
@@ -44,6 +45,7 @@ private:
     void OpenMenu();
     void Send(DWORD request);
 
+    AppWindow& window_;
     PopupMenu& menu_;
     NOTIFYICONDATAW record_ = {};
     UniqueIcon icon_;

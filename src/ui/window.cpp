@@ -81,7 +81,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         self->Detach();
         return result;
     }
-    return Guarded([&] { return self->OnMessage(message, wParam, lParam); });
+    return Guarded(window, [&] { return self->OnMessage(message, wParam, lParam); });
 }
 
 }  // namespace ui

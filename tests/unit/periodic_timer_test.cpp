@@ -2,129 +2,90 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <ostream>
 
-#include "core/error.h"
+namespace core {
+
+void PrintTo(const TimerChange& change, std::ostream* out)
+{
+    static const char* const kinds[] = {"none", "stop", "start"};
+    *out << kinds[static_cast<int>(change.kind)];
+    if (change.kind == TimerChange::Kind::Start)
+        *out << ' ' << change.intervalMs;
+}
+
+}  // namespace core
 
 namespace {
 
-// Records what the timer asks of the platform.
-class RecordingBackend : public core::TimerBackend {
-public:
-    bool Start(std::uint32_t intervalMs) override
-    {
-        calls.push_back("start " + std::to_string(intervalMs));
-        return !refuse;
-    }
-    void Stop() override { calls.push_back("stop"); }
+using core::TimerChange;
 
-    std::vector<std::string> calls;
-    bool refuse = false;
-};
+const TimerChange kNothing{};
+const TimerChange kStop{TimerChange::Kind::Stop};
 
-using Calls = std::vector<std::string>;
+TimerChange Start(std::uint32_t intervalMs)
+{
+    return {TimerChange::Kind::Start, intervalMs};
+}
 
 }  // namespace
 
 TEST(PeriodicTimer, RunsOnlyWhileEnabledWithIntervalAndHandler)
 {
-    RecordingBackend backend;
-    core::PeriodicTimer timer(backend, false, 0);
-    timer.SetHandler([] {});
-    EXPECT_EQ(backend.calls, Calls{});
-
-    timer.SetEnabled(true);
-    EXPECT_EQ(backend.calls, Calls{});
+    core::PeriodicTimer timer(false, 0);
+    EXPECT_EQ(timer.SetHandlerBound(true), kNothing);
+    EXPECT_EQ(timer.SetEnabled(true), kNothing);
     EXPECT_FALSE(timer.Running());
 
-    timer.SetInterval(300000);
-    EXPECT_EQ(backend.calls, Calls{"start 300000"});
+    EXPECT_EQ(timer.SetInterval(300000), Start(300000));
     EXPECT_TRUE(timer.Running());
 
-    timer.SetEnabled(false);
-    timer.SetInterval(0);
-    EXPECT_EQ(backend.calls, (Calls{"start 300000", "stop"}));
+    EXPECT_EQ(timer.SetEnabled(false), kStop);
+    EXPECT_FALSE(timer.Running());
+    EXPECT_EQ(timer.SetInterval(0), kNothing);
+    EXPECT_EQ(timer.SetEnabled(true), kNothing);
     EXPECT_FALSE(timer.Running());
 }
 
 TEST(PeriodicTimer, SameValueLeavesTheCountdownAloneNewValueRestartsIt)
 {
-    RecordingBackend backend;
-    core::PeriodicTimer timer(backend, true, 500);
-    timer.SetHandler([] {});
-    backend.calls.clear();
+    core::PeriodicTimer timer(true, 500);
+    EXPECT_EQ(timer.SetHandlerBound(true), Start(500));
 
-    timer.SetEnabled(true);
-    timer.SetInterval(500);
-    EXPECT_EQ(backend.calls, Calls{});
-
-    timer.SetInterval(600);
-    EXPECT_EQ(backend.calls, (Calls{"stop", "start 600"}));
-
-    timer.SetInterval(0);
-    EXPECT_EQ(backend.calls, (Calls{"stop", "start 600", "stop"}));
+    EXPECT_EQ(timer.SetEnabled(true), kNothing);
+    EXPECT_EQ(timer.SetInterval(500), kNothing);
+    EXPECT_EQ(timer.SetInterval(600), Start(600));
+    EXPECT_EQ(timer.SetInterval(0), kStop);
     EXPECT_FALSE(timer.Running());
 }
 
 TEST(PeriodicTimer, NoHandlerNoCountdown)
 {
-    RecordingBackend backend;
-    core::PeriodicTimer timer(backend, true, 500);
+    core::PeriodicTimer timer(true, 500);
     EXPECT_FALSE(timer.Running());
-    timer.SetHandler([] {});
-    EXPECT_EQ(backend.calls, Calls{"start 500"});
-    timer.SetHandler(nullptr);
-    EXPECT_EQ(backend.calls, (Calls{"start 500", "stop"}));
+    EXPECT_EQ(timer.SetHandlerBound(true), Start(500));
+    EXPECT_EQ(timer.SetHandlerBound(false), kStop);
+    EXPECT_EQ(timer.SetHandlerBound(false), kNothing);
 }
 
-TEST(PeriodicTimer, RefusedTimerRaisesAndKeepsTheNewValue)
+TEST(PeriodicTimer, RefusedCountdownKeepsTheNewValueAndRunsNone)
 {
-    RecordingBackend backend;
-    core::PeriodicTimer timer(backend, true, 0);
-    timer.SetHandler([] {});
-    backend.refuse = true;
-    try {
-        timer.SetInterval(60000);
-        FAIL() << "expected an error";
-    } catch (const core::Error& error) {
-        EXPECT_EQ(error.Message(), u"Not enough timers available");
-    }
+    core::PeriodicTimer timer(true, 0);
+    timer.SetHandlerBound(true);
+    EXPECT_EQ(timer.SetInterval(60000), Start(60000));
+    timer.StartRefused();
     EXPECT_EQ(timer.Interval(), 60000);
     EXPECT_FALSE(timer.Running());
 
-    // The value is stored, so setting it again is no change and tries nothing.
-    backend.refuse = false;
-    timer.SetInterval(60000);
-    EXPECT_EQ(backend.calls, Calls{"start 60000"});
-}
-
-TEST(PeriodicTimer, TicksReachTheHandlerOnlyWhileRunning)
-{
-    RecordingBackend backend;
-    int ticks = 0;
-    core::PeriodicTimer timer(backend, true, 500);
-    timer.SetHandler([&] { ++ticks; });
-    timer.Tick();
-    timer.SetEnabled(false);
-    timer.Tick();
-    EXPECT_EQ(ticks, 1);
+    // The value is stored, so setting it again is no change and asks nothing;
+    // stopping asks nothing either, as none runs.
+    EXPECT_EQ(timer.SetInterval(60000), kNothing);
+    EXPECT_EQ(timer.SetEnabled(false), kNothing);
+    EXPECT_EQ(timer.SetEnabled(true), Start(60000));
 }
 
 TEST(PeriodicTimer, NegativeIntervalIsHandedOnAsUnsigned)
 {
-    RecordingBackend backend;
-    core::PeriodicTimer timer(backend, true, -1);
-    timer.SetHandler([] {});
-    EXPECT_EQ(backend.calls, Calls{"start 4294967295"});
-}
-
-TEST(PeriodicTimer, DestructionStopsARunningCountdown)
-{
-    RecordingBackend backend;
-    {
-        core::PeriodicTimer timer(backend, true, 500);
-        timer.SetHandler([] {});
-    }
-    EXPECT_EQ(backend.calls, (Calls{"start 500", "stop"}));
+    core::PeriodicTimer timer(true, -1);
+    EXPECT_EQ(timer.SetHandlerBound(true), Start(4294967295u));
 }
