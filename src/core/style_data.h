@@ -1,8 +1,11 @@
 #pragma once
 // A visual style as the drawing reads it: the style's own name and a flat
 // table of named colours, metrics, gradients and fonts. Every key the drawing
-// asks for is listed in StyleKeys(); a StyleData holds each of them, with a
+// asks for is listed in kStyleKeys; a StyleData holds each of them, with a
 // value of the listed kind, or it cannot be made.
+
+#include "core/style_keys.h"
+#include "core/typed_style_key.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -46,8 +49,6 @@ struct StyleFont {
     }
 };
 
-// A metric is a length in pixels at 96 dpi: scale it with ScaleForDpi.
-enum class StyleKind : std::uint8_t { Colour, Metric, Gradient, Font };
 // The alternatives are in the order of StyleKind.
 using StyleValue = std::variant<Colour, int, Gradient, StyleFont>;
 
@@ -58,33 +59,12 @@ inline constexpr std::size_t kMaxStyleNameLength = 255;
 inline constexpr std::size_t kMaxFontFaceLength = 31;  // LOGFONT's face holds 32 with the null
 inline constexpr std::size_t kMaxStyleKeyLength = 64;
 
-struct StyleKey {
-    std::string_view name;
-    StyleKind kind;
-};
-
-// A fixed list of keys, held as constant data.
-class StyleKeyList {
-public:
-    constexpr StyleKeyList(const StyleKey* first, std::size_t count) noexcept : first_(first), count_(count) {}
-    constexpr const StyleKey* begin() const noexcept { return first_; }
-    constexpr const StyleKey* end() const noexcept { return first_ + count_; }
-    constexpr std::size_t size() const noexcept { return count_; }
-
-private:
-    const StyleKey* first_;
-    std::size_t count_;
-};
-
-// What a style holds, in a fixed order.
-StyleKeyList StyleKeys() noexcept;
-
 // The checks that both the style source and the compiled style pass: each
 // throws core::Error saying what is wrong.
 void CheckStyleName(std::u16string_view name);
 void CheckStyleEntry(std::string_view key, const StyleValue& value);
 
-// A style's entries by key, sorted: only keys of StyleKeys(), each at most
+// A style's entries by key, sorted: only keys of kStyleKeys, each at most
 // once, held as the list's own texts. A plain sorted list, so that the
 // executable carries no tree or narrow string code for it.
 class StyleEntries {
@@ -93,7 +73,7 @@ public:
     using const_iterator = std::vector<Entry>::const_iterator;
 
     // Adds the entry unless its key is there already (false then). A key
-    // that StyleKeys() does not list throws core::Error, as for every change.
+    // that kStyleKeys does not list throws core::Error, as for every change.
     std::pair<const_iterator, bool> emplace(std::string_view key, StyleValue value);
     StyleValue& operator[](std::string_view key);
     std::size_t erase(std::string_view key);
@@ -115,23 +95,19 @@ private:
 
 class StyleData {
 public:
-    // Checks the name and every entry, and that no key of StyleKeys() is missing.
+    // Checks the name and every entry, and that no key of kStyleKeys is missing.
     StyleData(std::u16string name, StyleEntries entries);
 
     const std::u16string& Name() const noexcept { return name_; }
     const StyleEntries& Entries() const noexcept { return entries_; }
 
-    // The value of a key of StyleKeys(); any other key, or one of another
-    // kind, is a fault of the caller and throws core::Error.
-    Colour ColourOf(std::string_view key) const;
-    int MetricOf(std::string_view key) const;
-    const Gradient& GradientOf(std::string_view key) const;
-    const StyleFont& FontOf(std::string_view key) const;
+    // The value of a key: the style holds every key, each with a value of its kind.
+    Colour ColourOf(ColourKey key) const;
+    int MetricOf(MetricKey key) const;
+    const Gradient& GradientOf(GradientKey key) const;
+    const StyleFont& FontOf(FontKey key) const;
 
 private:
-    // The value of the key if it is of that kind.
-    const StyleValue& ValueOf(std::string_view key, StyleKind kind) const;
-
     std::u16string name_;
     StyleEntries entries_;
 };

@@ -60,7 +60,7 @@ public:
         const std::uint8_t* p = Take(3);
         return {p[0], p[1], p[2]};
     }
-    // Keys are what StyleKeys() spells them with: lower-case letters, digits, '.' and '-'.
+    // Keys are what kStyleKeys spells them with: lower-case letters, digits, '.' and '-'.
     // The key stays valid as long as the inflated data.
     std::string_view Key()
     {

@@ -1,30 +1,51 @@
 #include "ui/button.h"
 
 #include <cwchar>
-#include <string_view>
 
 #include "platform/dpi.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
+#include "ui/shared_style_keys.h"
 #include "ui/style_paint.h"
 #include "ui/window_text.h"
 
 namespace ui {
 namespace {
 
+constexpr core::MetricKey kCornerRadius("button.corner-radius");
+constexpr core::MetricKey kBorderWidth("button.border-width");
+constexpr paint::PlateKeys kNormalButton = {core::GradientKey("button.normal.background"),
+                                            core::ColourKey("button.normal.border"),
+                                            core::ColourKey("button.normal.text")};
+constexpr paint::PlateKeys kHotButton = {core::GradientKey("button.hot.background"),
+                                         core::ColourKey("button.hot.border"),
+                                         core::ColourKey("button.hot.text")};
+constexpr paint::PlateKeys kPressedButton = {core::GradientKey("button.pressed.background"),
+                                             core::ColourKey("button.pressed.border"),
+                                             core::ColourKey("button.pressed.text")};
+constexpr paint::PlateKeys kFocusedButton = {core::GradientKey("button.focused.background"),
+                                             core::ColourKey("button.focused.border"),
+                                             core::ColourKey("button.focused.text")};
+constexpr paint::PlateKeys kDefaultButton = {core::GradientKey("button.default.background"),
+                                             core::ColourKey("button.default.border"),
+                                             core::ColourKey("button.default.text")};
+constexpr paint::PlateKeys kDisabledButton = {core::GradientKey("button.disabled.background"),
+                                              core::ColourKey("button.disabled.border"),
+                                              core::ColourKey("button.disabled.text")};
+
 // The focused button is the one Enter presses, as in dialogs: it shows as
 // the default button, and with its focus cue when the keyboard is in use.
-std::string_view StateName(UINT state, bool hot)
+const paint::PlateKeys& KeysFor(UINT state, bool hot)
 {
     if (state & ODS_DISABLED)
-        return "disabled";
+        return kDisabledButton;
     if (state & ODS_SELECTED)
-        return "pressed";
+        return kPressedButton;
     if (hot)
-        return "hot";
+        return kHotButton;
     if (state & ODS_FOCUS)
-        return (state & ODS_NOFOCUSRECT) ? "default" : "focused";
-    return "normal";
+        return (state & ODS_NOFOCUSRECT) ? kDefaultButton : kFocusedButton;
+    return kNormalButton;
 }
 
 }  // namespace
@@ -76,25 +97,24 @@ void DrawStyledPushButton(const DRAWITEMSTRUCT& item, const core::StyleData& sty
     FillRect(dc, &client, behind ? behind : GetSysColorBrush(COLOR_BTNFACE));
 
     const int dpi = platform::DpiForWindow(window);
-    const std::string_view state = StateName(item.itemState, hot);
+    const paint::PlateKeys& look = KeysFor(item.itemState, hot);
     paint::DrawPlate(dc, client,
-                     {style.GradientOf(paint::StateKey("button", state, "background")),
-                      style.ColourOf(paint::StateKey("button", state, "border")),
-                      paint::Scaled(style, "button.corner-radius", dpi),
-                      paint::Scaled(style, "button.border-width", dpi)});
+                     {style.GradientOf(look.fill), style.ColourOf(look.border),
+                      paint::Scaled(style, kCornerRadius, dpi),
+                      paint::Scaled(style, kBorderWidth, dpi)});
     RECT text = client;
-    if (state == "pressed")
+    if (&look == &kPressedButton)
         OffsetRect(&text, 1, 1);
     // The access key's underline shows as the keyboard cues say.
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
     paint::Text(dc, WindowText(window), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | prefix,
-                style.ColourOf(paint::StateKey("button", state, "text")),
+                style.ColourOf(look.foreground),
                 reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = client;
         const int inset = platform::ScaleForDpi(3, dpi);
         InflateRect(&focus, -inset, -inset);
-        paint::FocusRect(dc, focus, style.ColourOf("focus.rectangle"));
+        paint::FocusRect(dc, focus, style.ColourOf(keys::kFocusRectangle));
     }
 }
 

@@ -3,17 +3,41 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <string_view>
 
 #include "platform/dpi.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
 #include "ui/non_client.h"
 #include "ui/scroll_bar.h"
+#include "ui/shared_style_keys.h"
 #include "ui/style_paint.h"
 
 namespace ui {
 namespace {
+
+constexpr core::ColourKey kListBorder("combo.list.border");
+constexpr core::ColourKey kListBackground("combo.list.background");
+constexpr core::ColourKey kListText("combo.list.text");
+constexpr core::ColourKey kListSelection("combo.list.selection");
+constexpr core::ColourKey kListSelectionText("combo.list.selection-text");
+constexpr core::ColourKey kEditBackground("combo.edit.background");
+constexpr core::ColourKey kEditText("combo.edit.text");
+constexpr core::ColourKey kBorder("combo.border");
+constexpr core::ColourKey kFocusedBorder("combo.focused.border");
+constexpr core::MetricKey kCornerRadius("combo.corner-radius");
+constexpr core::MetricKey kArrowSize("combo.arrow-size");
+
+// The keys of the drop-down button in one state.
+struct ButtonKeys {
+    core::GradientKey background;
+    core::ColourKey arrow;
+};
+constexpr ButtonKeys kNormalButton = {core::GradientKey("combo.button.normal.background"),
+                                      core::ColourKey("combo.button.normal.arrow")};
+constexpr ButtonKeys kHotButton = {core::GradientKey("combo.button.hot.background"),
+                                   core::ColourKey("combo.button.hot.arrow")};
+constexpr ButtonKeys kPressedButton = {core::GradientKey("combo.button.pressed.background"),
+                                       core::ColourKey("combo.button.pressed.arrow")};
 
 COMBOBOXINFO InfoOf(HWND window)
 {
@@ -106,7 +130,7 @@ private:
         GetWindowRect(Handle(), &outer);
         const WindowDC dc(Handle(), true);
         paint::Outline(dc, {0, 0, outer.right - outer.left, outer.bottom - outer.top},
-                       style_.ColourOf("combo.list.border"));
+                       style_.ColourOf(kListBorder));
         bar_.Paint(dc);
     }
 
@@ -200,8 +224,8 @@ void ComboBox::OnCommand(WORD code)
 ControlColours ComboBox::StyledColours(UINT ctlColorMessage) const
 {
     if (ctlColorMessage == WM_CTLCOLORLISTBOX)
-        return {Style()->ColourOf("combo.list.background"), Style()->ColourOf("combo.list.text")};
-    return {Style()->ColourOf("combo.edit.background"), Style()->ColourOf("combo.edit.text")};
+        return {Style()->ColourOf(kListBackground), Style()->ColourOf(kListText)};
+    return {Style()->ColourOf(kEditBackground), Style()->ColourOf(kEditText)};
 }
 
 LRESULT ComboBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -241,11 +265,11 @@ void ComboBox::Paint()
     const bool focused = info.hwndItem && GetFocus() == info.hwndItem;
     const bool dropped = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
     paint::Fill(dc, client, Parent()->Background());
-    const int radius = paint::Scaled(style, "combo.corner-radius", dpi);
-    const core::Gradient well = {style.ColourOf("combo.edit.background"), style.ColourOf("combo.edit.background")};
+    const int radius = paint::Scaled(style, kCornerRadius, dpi);
+    const core::Gradient well = {style.ColourOf(kEditBackground), style.ColourOf(kEditBackground)};
     paint::DrawPlate(dc, client,
-                     {well, style.ColourOf(focused || dropped ? "combo.focused.border" : "combo.border"), radius, 1});
-    const std::string_view state = dropped ? "pressed" : mouse_.Over() ? "hot" : "normal";
+                     {well, style.ColourOf(focused || dropped ? kFocusedBorder : kBorder), radius, 1});
+    const ButtonKeys& look = dropped ? kPressedButton : mouse_.Over() ? kHotButton : kNormalButton;
     RECT button = info.rcButton;
     button.top = client.top + 1;
     button.bottom = client.bottom - 1;
@@ -255,20 +279,18 @@ void ComboBox::Paint()
         IntersectClipRect(dc, button.left, button.top, button.right, button.bottom);
         RECT plate = button;
         plate.left -= radius + 1;
-        paint::DrawPlate(dc, plate,
-                         {style.GradientOf(paint::StateKey("combo.button", state, "background")),
-                          style.ColourOf("combo.border"), radius, 0});
+        paint::DrawPlate(dc, plate, {style.GradientOf(look.background), style.ColourOf(kBorder), radius, 0});
     }
-    paint::Fill(dc, {button.left, button.top, button.left + 1, button.bottom}, style.ColourOf("combo.border"));
-    paint::Arrow(dc, button, paint::Scaled(style, "combo.arrow-size", dpi), paint::ArrowDirection::Down,
-                 style.ColourOf(paint::StateKey("combo.button", state, "arrow")));
+    paint::Fill(dc, {button.left, button.top, button.left + 1, button.bottom}, style.ColourOf(kBorder));
+    paint::Arrow(dc, button, paint::Scaled(style, kArrowSize, dpi), paint::ArrowDirection::Down,
+                 style.ColourOf(look.arrow));
 }
 
 void ComboBox::DrawItem(const DRAWITEMSTRUCT& item)
 {
     const core::StyleData& style = *Style();
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    paint::Fill(item.hDC, item.rcItem, style.ColourOf(selected ? "combo.list.selection" : "combo.list.background"));
+    paint::Fill(item.hDC, item.rcItem, style.ColourOf(selected ? kListSelection : kListBackground));
     if (item.itemID == static_cast<UINT>(-1))
         return;
     const auto length = std::max<LRESULT>(0, SendMessageW(Handle(), CB_GETLBTEXTLEN, item.itemID, 0));
@@ -278,10 +300,10 @@ void ComboBox::DrawItem(const DRAWITEMSTRUCT& item)
     RECT area = item.rcItem;
     area.left += platform::ScaleForDpi(2, Dpi());
     paint::Text(item.hDC, text, area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                style.ColourOf(selected ? "combo.list.selection-text" : "combo.list.text"),
+                style.ColourOf(selected ? kListSelectionText : kListText),
                 reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT))
-        paint::FocusRect(item.hDC, item.rcItem, style.ColourOf("focus.rectangle"));
+        paint::FocusRect(item.hDC, item.rcItem, style.ColourOf(keys::kFocusRectangle));
 }
 
 }  // namespace ui

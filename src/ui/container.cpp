@@ -2,6 +2,7 @@
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
+#include "ui/shared_style_keys.h"
 
 namespace ui {
 
@@ -18,6 +19,11 @@ void Container::AddChild(Control& child)
 core::Colour Container::Background() const
 {
     return Style()->ColourOf(BackgroundKey());
+}
+
+core::ColourKey Container::BackgroundKey() const noexcept
+{
+    return keys::kWindowBackground;
 }
 
 void Container::Realign()
@@ -137,7 +143,7 @@ LRESULT Container::ControlColour(UINT message, HDC dc, HWND window)
     }
     const Control* child = ChildOwning(window);
     const ControlColours colours = child ? child->StyledColours(message)
-                                         : ControlColours{Background(), Style()->ColourOf("window.text")};
+                                         : ControlColours{Background(), Style()->ColourOf(keys::kWindowText)};
     SetBkColor(dc, paint::Rgb(colours.background));
     SetTextColor(dc, paint::Rgb(colours.text));
     return reinterpret_cast<LRESULT>(brushes_.Get(colours.background));

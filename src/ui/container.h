@@ -39,7 +39,7 @@ protected:
     // Draws what the container shows besides its children.
     virtual void Paint(HDC, const RECT&) {}
     // The style's key for the colour behind the children.
-    virtual const char* BackgroundKey() const noexcept { return "window.background"; }
+    virtual core::ColourKey BackgroundKey() const noexcept;
 
 private:
     // The control below this one that the window is, or is a part of: a

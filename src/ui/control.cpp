@@ -4,6 +4,7 @@
 #include "platform/wide.h"
 #include "ui/common_controls.h"
 #include "ui/container.h"
+#include "ui/shared_style_keys.h"
 #include "ui/window_text.h"
 
 namespace ui {
@@ -32,8 +33,8 @@ void Control::SetAlign(Align align)
 
 ControlColours Control::StyledColours(UINT) const
 {
-    return {parent_ ? parent_->Background() : style_->ColourOf("window.background"),
-            style_->ColourOf("window.text")};
+    return {parent_ ? parent_->Background() : style_->ColourOf(keys::kWindowBackground),
+            style_->ColourOf(keys::kWindowText)};
 }
 
 bool Control::Owns(HWND window) const noexcept

@@ -1,7 +1,6 @@
 #include "ui/frame.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "ui/gdi.h"
 #include "ui/non_client.h"
@@ -10,6 +9,46 @@
 
 namespace ui {
 namespace {
+
+constexpr core::MetricKey kBorderWidth("frame.border-width");
+constexpr core::MetricKey kTitleHeight("title.height");
+constexpr core::MetricKey kTitlePadding("title.padding");
+constexpr core::MetricKey kTitleButtonRadius("title.button-radius");
+constexpr core::FontKey kTitleFont("title.font");
+constexpr core::MetricKey kIconSize("sysmenu.icon-size");
+constexpr core::MetricKey kCloseBoxWidth("closebox.width");
+constexpr core::MetricKey kCloseBoxHeight("closebox.height");
+constexpr core::MetricKey kCloseBoxGlyphSize("closebox.glyph-size");
+constexpr core::MetricKey kCloseBoxGlyphThickness("closebox.glyph-thickness");
+
+// The keys of the frame and its title, active or not.
+struct FrameKeys {
+    core::ColourKey fill;
+    core::ColourKey outline;
+    core::GradientKey title;
+    core::ColourKey titleText;
+};
+constexpr FrameKeys kActiveFrame = {core::ColourKey("frame.active.fill"),
+                                    core::ColourKey("frame.active.outline"),
+                                    core::GradientKey("title.active.background"),
+                                    core::ColourKey("title.active.text")};
+constexpr FrameKeys kInactiveFrame = {core::ColourKey("frame.inactive.fill"),
+                                      core::ColourKey("frame.inactive.outline"),
+                                      core::GradientKey("title.inactive.background"),
+                                      core::ColourKey("title.inactive.text")};
+
+constexpr paint::PlateKeys kNormalCloseBox = {core::GradientKey("closebox.normal.background"),
+                                              core::ColourKey("closebox.normal.border"),
+                                              core::ColourKey("closebox.normal.glyph")};
+constexpr paint::PlateKeys kHotCloseBox = {core::GradientKey("closebox.hot.background"),
+                                           core::ColourKey("closebox.hot.border"),
+                                           core::ColourKey("closebox.hot.glyph")};
+constexpr paint::PlateKeys kPressedCloseBox = {core::GradientKey("closebox.pressed.background"),
+                                               core::ColourKey("closebox.pressed.border"),
+                                               core::ColourKey("closebox.pressed.glyph")};
+constexpr paint::PlateKeys kInactiveCloseBox = {core::GradientKey("closebox.inactive.background"),
+                                                core::ColourKey("closebox.inactive.border"),
+                                                core::ColourKey("closebox.inactive.glyph")};
 
 // The two strokes of an X, each a run of small squares along a diagonal.
 void Cross(HDC dc, const RECT& area, int size, int thickness, core::Colour colour)
@@ -41,13 +80,13 @@ Frame::Parts Frame::Measure() const
     const int border = parts.client.left;
     parts.title = {border, border, parts.window.right - border, parts.client.top};
     const int dpi = dpi_;
-    const int padding = paint::Scaled(style_, "title.padding", dpi);
-    const int boxWidth = paint::Scaled(style_, "closebox.width", dpi);
-    const int boxHeight = paint::Scaled(style_, "closebox.height", dpi);
+    const int padding = paint::Scaled(style_, kTitlePadding, dpi);
+    const int boxWidth = paint::Scaled(style_, kCloseBoxWidth, dpi);
+    const int boxHeight = paint::Scaled(style_, kCloseBoxHeight, dpi);
     const int middle = (parts.title.top + parts.title.bottom) / 2;
     parts.closeBox = {parts.title.right - padding - boxWidth, middle - boxHeight / 2, parts.title.right - padding,
                       middle - boxHeight / 2 + boxHeight};
-    const int icon = paint::Scaled(style_, "sysmenu.icon-size", dpi);
+    const int icon = paint::Scaled(style_, kIconSize, dpi);
     parts.icon = {parts.title.left + padding, middle - icon / 2, parts.title.left + padding + icon,
                   middle - icon / 2 + icon};
     return parts;
@@ -81,8 +120,8 @@ bool Frame::InCloseBox(POINT screen) const
 void Frame::ClientInside(RECT& window) const
 {
     const int dpi = dpi_;
-    const int border = paint::Scaled(style_, "frame.border-width", dpi);
-    const int title = paint::Scaled(style_, "title.height", dpi);
+    const int border = paint::Scaled(style_, kBorderWidth, dpi);
+    const int title = paint::Scaled(style_, kTitleHeight, dpi);
     window = {window.left + border, window.top + border + title, window.right - border, window.bottom - border};
     // A window made smaller than its frame has an empty client area.
     window.right = std::max(window.right, window.left);
@@ -170,37 +209,37 @@ void Frame::Paint()
     const WindowDC windowDc(window_, true);
     ExcludeClipRect(windowDc, parts.client.left, parts.client.top, parts.client.right, parts.client.bottom);
     const BufferedDC dc(windowDc, width, height);
-    const std::string_view state = active_ ? "active" : "inactive";
-    paint::Fill(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "fill")));
-    paint::Outline(dc, parts.window, style_.ColourOf(paint::StateKey("frame", state, "outline")));
+    const FrameKeys& look = active_ ? kActiveFrame : kInactiveFrame;
+    paint::Fill(dc, parts.window, style_.ColourOf(look.fill));
+    paint::Outline(dc, parts.window, style_.ColourOf(look.outline));
     PaintTitle(dc, parts, dpi_);
 }
 
 void Frame::PaintTitle(HDC dc, const Parts& parts, int dpi)
 {
-    const std::string_view state = active_ ? "active" : "inactive";
-    paint::FillGradient(dc, parts.title, style_.GradientOf(paint::StateKey("title", state, "background")));
+    const FrameKeys& look = active_ ? kActiveFrame : kInactiveFrame;
+    paint::FillGradient(dc, parts.title, style_.GradientOf(look.title));
     const int icon = parts.icon.right - parts.icon.left;
     if (auto* small = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0)))
         DrawIconEx(dc, parts.icon.left, parts.icon.top, small, icon, icon, 0, nullptr, DI_NORMAL);
-    const int padding = paint::Scaled(style_, "title.padding", dpi);
+    const int padding = paint::Scaled(style_, kTitlePadding, dpi);
     RECT text = {parts.icon.right + padding, parts.title.top, parts.closeBox.left - padding, parts.title.bottom};
-    const UniqueFont font = paint::MakeFont(style_.FontOf("title.font"), dpi);
+    const UniqueFont font = paint::MakeFont(style_.FontOf(kTitleFont), dpi);
     paint::Text(dc, WindowText(window_), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
-                style_.ColourOf(paint::StateKey("title", state, "text")), font.get());
+                style_.ColourOf(look.titleText), font.get());
     PaintCloseBox(dc, parts.closeBox, dpi);
 }
 
 void Frame::PaintCloseBox(HDC dc, const RECT& box, int dpi)
 {
-    const std::string_view state = !active_ ? "inactive" : closePressed_ ? "pressed" : closeHot_.Over() ? "hot" : "normal";
+    const paint::PlateKeys& look =
+        !active_ ? kInactiveCloseBox : closePressed_ ? kPressedCloseBox : closeHot_.Over() ? kHotCloseBox : kNormalCloseBox;
     paint::DrawPlate(dc, box,
-                     {style_.GradientOf(paint::StateKey("closebox", state, "background")),
-                      style_.ColourOf(paint::StateKey("closebox", state, "border")),
-                      paint::Scaled(style_, "title.button-radius", dpi), 1});
-    Cross(dc, box, paint::Scaled(style_, "closebox.glyph-size", dpi),
-          paint::Scaled(style_, "closebox.glyph-thickness", dpi),
-          style_.ColourOf(paint::StateKey("closebox", state, "glyph")));
+                     {style_.GradientOf(look.fill), style_.ColourOf(look.border),
+                      paint::Scaled(style_, kTitleButtonRadius, dpi), 1});
+    Cross(dc, box, paint::Scaled(style_, kCloseBoxGlyphSize, dpi),
+          paint::Scaled(style_, kCloseBoxGlyphThickness, dpi),
+          style_.ColourOf(look.foreground));
 }
 
 }  // namespace ui

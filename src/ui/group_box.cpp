@@ -3,6 +3,14 @@
 #include "ui/gdi.h"
 
 namespace ui {
+namespace {
+
+constexpr core::ColourKey kBackground("group.background");
+constexpr core::MetricKey kCornerRadius("group.corner-radius");
+constexpr core::ColourKey kBorder("group.border");
+constexpr core::ColourKey kHighlight("group.highlight");
+
+}  // namespace
 
 void GroupBox::Create(Container& parent, int id, const Bounds& bounds)
 {
@@ -31,11 +39,16 @@ void GroupBox::PaintStyled(HDC dc, const RECT& frame)
 {
     // Etched as the system's frame is: the line, and its highlight one pixel
     // below and to the right.
-    const int radius = paint::Scaled(*Style(), "group.corner-radius", Dpi());
+    const int radius = paint::Scaled(*Style(), kCornerRadius, Dpi());
     paint::DrawRoundedOutline(dc, {frame.left + 1, frame.top + 1, frame.right, frame.bottom}, radius,
-                              Style()->ColourOf("group.highlight"));
+                              Style()->ColourOf(kHighlight));
     paint::DrawRoundedOutline(dc, {frame.left, frame.top, frame.right - 1, frame.bottom - 1}, radius,
-                              Style()->ColourOf("group.border"));
+                              Style()->ColourOf(kBorder));
+}
+
+core::ColourKey GroupBox::BackgroundKey() const noexcept
+{
+    return kBackground;
 }
 
 }  // namespace ui

@@ -12,7 +12,7 @@ public:
 
 protected:
     void Paint(HDC dc, const RECT& client) override;
-    const char* BackgroundKey() const noexcept override { return "group.background"; }
+    core::ColourKey BackgroundKey() const noexcept override;
 
 private:
     void PaintStyled(HDC dc, const RECT& frame);

@@ -8,6 +8,10 @@
 namespace ui {
 namespace {
 
+constexpr core::ColourKey kNormalText("label.normal.text");
+constexpr core::ColourKey kLinkText("label.link.text");
+constexpr core::ColourKey kHotLinkText("label.link-hot.text");
+
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 // oleacc's index of the system's label class, as the system's own labels
 // answer OBJID_QUERYCLASSNAMEIDX.
@@ -23,7 +27,7 @@ void Label::Create(Container& parent, int id, const Bounds& bounds, const std::u
 
 ControlColours Label::StyledColours(UINT) const
 {
-    const char* key = !OnClick ? "label.normal.text" : mouse_.Over() ? "label.link-hot.text" : "label.link.text";
+    const core::ColourKey key = !OnClick ? kNormalText : mouse_.Over() ? kHotLinkText : kLinkText;
     return {Parent()->Background(), Style()->ColourOf(key)};
 }
 

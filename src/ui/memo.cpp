@@ -11,6 +11,11 @@
 namespace ui {
 namespace {
 
+constexpr core::ColourKey kBackground("edit.background");
+constexpr core::ColourKey kText("edit.text");
+constexpr core::ColourKey kBevelDark("edit.bevel.dark");
+constexpr core::ColourKey kBevelLight("edit.bevel.light");
+
 // The bevel's two one-pixel edges: lowered outside, raised inside.
 constexpr int kBevelSize = 2;
 
@@ -34,7 +39,7 @@ void Memo::Create(Container& parent, int id, const Bounds& bounds)
 
 ControlColours Memo::StyledColours(UINT) const
 {
-    return {Style()->ColourOf("edit.background"), Style()->ColourOf("edit.text")};
+    return {Style()->ColourOf(kBackground), Style()->ColourOf(kText)};
 }
 
 void Memo::AppendLine(std::u16string_view line)
@@ -163,8 +168,8 @@ void Memo::PaintFrame()
         return;
     }
     // Etched as the system's is: shadow above and left, light below and right, and inside the reverse.
-    const core::Colour dark = Style()->ColourOf("edit.bevel.dark");
-    const core::Colour light = Style()->ColourOf("edit.bevel.light");
+    const core::Colour dark = Style()->ColourOf(kBevelDark);
+    const core::Colour light = Style()->ColourOf(kBevelLight);
     paint::Bevel(dc, bevel, dark, light);
     InflateRect(&bevel, -1, -1);
     paint::Bevel(dc, bevel, light, dark);

@@ -13,6 +13,12 @@
 namespace ui {
 namespace {
 
+constexpr core::ColourKey kBackground("msgbox.background");
+constexpr core::ColourKey kText("msgbox.text");
+constexpr core::ColourKey kButtonArea("msgbox.button-area");
+constexpr core::ColourKey kSeparator("msgbox.separator");
+constexpr core::MetricKey kPadding("msgbox.padding");
+
 // A push button of the box, owner-drawn from now on and lit under the mouse.
 class BoxButton : public Window {
 public:
@@ -76,9 +82,9 @@ protected:
 private:
     LRESULT Colours(HDC dc)
     {
-        const core::Colour background = style_.ColourOf("msgbox.background");
+        const core::Colour background = style_.ColourOf(kBackground);
         SetBkColor(dc, paint::Rgb(background));
-        SetTextColor(dc, paint::Rgb(style_.ColourOf("msgbox.text")));
+        SetTextColor(dc, paint::Rgb(style_.ColourOf(kText)));
         return reinterpret_cast<LRESULT>(brushes_.Get(background));
     }
 
@@ -110,11 +116,11 @@ private:
         const PaintScope dc(Handle());
         RECT client;
         GetClientRect(Handle(), &client);
-        const int padding = paint::Scaled(style_, "msgbox.padding", platform::DpiForWindow(Handle()));
+        const int padding = paint::Scaled(style_, kPadding, platform::DpiForWindow(Handle()));
         const int band = std::max<int>(client.top, ButtonsTop(client.bottom) - padding);
-        paint::Fill(dc, {client.left, client.top, client.right, band}, style_.ColourOf("msgbox.background"));
-        paint::Fill(dc, {client.left, band, client.right, client.bottom}, style_.ColourOf("msgbox.button-area"));
-        paint::Fill(dc, {client.left, band, client.right, band + 1}, style_.ColourOf("msgbox.separator"));
+        paint::Fill(dc, {client.left, client.top, client.right, band}, style_.ColourOf(kBackground));
+        paint::Fill(dc, {client.left, band, client.right, client.bottom}, style_.ColourOf(kButtonArea));
+        paint::Fill(dc, {client.left, band, client.right, band + 1}, style_.ColourOf(kSeparator));
     }
 
     const core::StyleData& style_;

@@ -4,10 +4,27 @@
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
+#include "ui/shared_style_keys.h"
 #include "ui/style_paint.h"
 
 namespace ui {
 namespace {
+
+constexpr core::ColourKey kPageBackground("page.background");
+constexpr core::ColourKey kPageBorder("page.border");
+constexpr core::MetricKey kTabCornerRadius("tab.corner-radius");
+constexpr core::MetricKey kTabAccentHeight("tab.accent-height");
+constexpr core::ColourKey kSelectedTabAccent("tab.selected.accent");
+constexpr core::ColourKey kFocusedTabAccent("tab.focused.accent");
+constexpr paint::PlateKeys kNormalTab = {core::GradientKey("tab.normal.background"),
+                                         core::ColourKey("tab.normal.border"),
+                                         core::ColourKey("tab.normal.text")};
+constexpr paint::PlateKeys kHotTab = {core::GradientKey("tab.hot.background"),
+                                      core::ColourKey("tab.hot.border"),
+                                      core::ColourKey("tab.hot.text")};
+constexpr paint::PlateKeys kSelectedTab = {core::GradientKey("tab.selected.background"),
+                                           core::ColourKey("tab.selected.border"),
+                                           core::ColourKey("tab.selected.text")};
 
 RECT PageFrame(HWND window, const RECT& client)
 {
@@ -147,8 +164,8 @@ void PageControl::Paint()
     const core::StyleData& style = *Style();
     paint::Fill(dc, client, Parent()->Background());
     const RECT frame = PageFrame(window, client);
-    paint::Fill(dc, frame, style.ColourOf("page.background"));
-    paint::Outline(dc, frame, style.ColourOf("page.border"));
+    paint::Fill(dc, frame, style.ColourOf(kPageBackground));
+    paint::Outline(dc, frame, style.ColourOf(kPageBorder));
     const int selected = ActivePage();
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         RECT tab;
@@ -173,34 +190,32 @@ void PageControl::PaintTab(HDC dc, int index, RECT tab)
     const int dpi = Dpi();
     const bool selected = index == ActivePage();
     const bool focused = selected && GetFocus() == Handle();
-    const std::string_view state = selected ? "selected" : index == hotTab_.Current() ? "hot" : "normal";
-    const int radius = paint::Scaled(style, "tab.corner-radius", dpi);
+    const paint::PlateKeys& look = selected ? kSelectedTab : index == hotTab_.Current() ? kHotTab : kNormalTab;
+    const int radius = paint::Scaled(style, kTabCornerRadius, dpi);
     {
         // Only the top corners are round: the plate runs on below the tab, clipped.
         const SavedDC saved(dc);
         IntersectClipRect(dc, tab.left, tab.top, tab.right, tab.bottom);
         RECT plate = tab;
         plate.bottom += radius + 1;
-        paint::DrawPlate(dc, plate,
-                         {style.GradientOf(paint::StateKey("tab", state, "background")),
-                          style.ColourOf(paint::StateKey("tab", state, "border")), radius, 1});
+        paint::DrawPlate(dc, plate, {style.GradientOf(look.fill), style.ColourOf(look.border), radius, 1});
     }
     if (selected) {
         // The selected tab opens into its page: no border below it.
-        paint::Fill(dc, {tab.left + 1, tab.bottom - 1, tab.right - 1, tab.bottom}, style.ColourOf("page.background"));
-        const int accent = paint::Scaled(style, "tab.accent-height", dpi);
+        paint::Fill(dc, {tab.left + 1, tab.bottom - 1, tab.right - 1, tab.bottom}, style.ColourOf(kPageBackground));
+        const int accent = paint::Scaled(style, kTabAccentHeight, dpi);
         paint::Fill(dc, {tab.left + radius, tab.top + 1, tab.right - radius, tab.top + 1 + accent},
-                    style.ColourOf(focused ? "tab.focused.accent" : "tab.selected.accent"));
+                    style.ColourOf(focused ? kFocusedTabAccent : kSelectedTabAccent));
     }
     RECT text = tab;
     paint::Text(dc, TabText(Handle(), index), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                style.ColourOf(paint::StateKey("tab", state, "text")),
+                style.ColourOf(look.foreground),
                 reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     const bool cuesShown = !(SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
     if (focused && cuesShown) {
         InflateRect(&text, -platform::ScaleForDpi(3, dpi), -platform::ScaleForDpi(3, dpi));
         text.top += 1;
-        paint::FocusRect(dc, text, style.ColourOf("focus.rectangle"));
+        paint::FocusRect(dc, text, style.ColourOf(keys::kFocusRectangle));
     }
 }
 
@@ -209,6 +224,11 @@ void TabSheet::Create(PageControl& pages, int id, const std::u16string& caption)
     CreateOwnChild(*pages.Parent(), pages.Handle(), {L"TTabSheet", 0, WS_EX_CONTROLPARENT, caption, id}, {});
     SetAlign(Align::Custom);
     pages.AddPage(*this, caption);
+}
+
+core::ColourKey TabSheet::BackgroundKey() const noexcept
+{
+    return kPageBackground;
 }
 
 }  // namespace ui

@@ -45,7 +45,7 @@ public:
     void Create(PageControl& pages, int id, const std::u16string& caption);
 
 protected:
-    const char* BackgroundKey() const noexcept override { return "page.background"; }
+    core::ColourKey BackgroundKey() const noexcept override;
 };
 
 }  // namespace ui

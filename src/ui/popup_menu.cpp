@@ -8,6 +8,19 @@
 namespace ui {
 namespace {
 
+constexpr core::ColourKey kBackground("menu.background");
+constexpr core::ColourKey kSeparator("menu.separator");
+constexpr core::GradientKey kHotBackground("menu.hot.background");
+constexpr core::ColourKey kHotBorder("menu.hot.border");
+constexpr core::ColourKey kText("menu.text");
+constexpr core::ColourKey kHotText("menu.hot.text");
+constexpr core::ColourKey kDisabledText("menu.disabled-text");
+constexpr core::MetricKey kSeparatorHeight("menu.separator-height");
+constexpr core::MetricKey kPadding("menu.padding");
+constexpr core::MetricKey kItemHeight("menu.item-height");
+constexpr core::MetricKey kBorderWidth("menu.border-width");
+constexpr core::MetricKey kCornerRadius("menu.corner-radius");
+
 // Command identifiers of the items, clear of IDOK, IDCANCEL and the like.
 constexpr UINT kFirstCommand = 100;
 
@@ -56,7 +69,7 @@ void PopupMenu::Create(const Container& owner)
         MENUINFO background = {};
         background.cbSize = sizeof background;
         background.fMask = MIM_BACKGROUND;
-        background.hbrBack = brushes_.Get(style_->ColourOf("menu.background"));
+        background.hbrBack = brushes_.Get(style_->ColourOf(kBackground));
         SetMenuInfo(menu_, &background);
     }
 }
@@ -136,7 +149,7 @@ void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
         return;
     if (entry->IsSeparator()) {
         item.itemWidth = 0;
-        item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.separator-height", dpi_));
+        item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, kSeparatorHeight, dpi_));
         return;
     }
     const WindowDC dc(window_.Handle());
@@ -145,8 +158,8 @@ void PopupMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     const std::u16string& caption = entry->Caption();
     DrawTextW(dc, platform::Wide(caption), static_cast<int>(caption.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
     // The style's padding on both sides of the text.
-    item.itemWidth = static_cast<UINT>(extent.right + 2 * paint::Scaled(*style_, "menu.padding", dpi_));
-    item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, "menu.item-height", dpi_));
+    item.itemWidth = static_cast<UINT>(extent.right + 2 * paint::Scaled(*style_, kPadding, dpi_));
+    item.itemHeight = static_cast<UINT>(paint::Scaled(*style_, kItemHeight, dpi_));
 }
 
 // The items on the style's background, the hot item on a lit plate,
@@ -158,26 +171,26 @@ void PopupMenu::DrawItem(const DRAWITEMSTRUCT& item)
         return;
     const core::StyleData& style = *style_;
     const RECT& area = item.rcItem;
-    paint::Fill(item.hDC, area, style.ColourOf("menu.background"));
+    paint::Fill(item.hDC, area, style.ColourOf(kBackground));
     if (entry->IsSeparator()) {
         const int middle = (area.top + area.bottom) / 2;
-        const int padding = paint::Scaled(style, "menu.border-width", dpi_) + platform::ScaleForDpi(2, dpi_);
+        const int padding = paint::Scaled(style, kBorderWidth, dpi_) + platform::ScaleForDpi(2, dpi_);
         paint::Fill(item.hDC, {area.left + padding, middle, area.right - padding, middle + 1},
-                    style.ColourOf("menu.separator"));
+                    style.ColourOf(kSeparator));
         return;
     }
     const bool hot = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0;
     if (hot && !disabled) {
         RECT plate = area;
-        InflateRect(&plate, -paint::Scaled(style, "menu.border-width", dpi_), 0);
+        InflateRect(&plate, -paint::Scaled(style, kBorderWidth, dpi_), 0);
         paint::DrawPlate(item.hDC, plate,
-                         {style.GradientOf("menu.hot.background"), style.ColourOf("menu.hot.border"),
-                          paint::Scaled(style, "menu.corner-radius", dpi_), 1});
+                         {style.GradientOf(kHotBackground), style.ColourOf(kHotBorder),
+                          paint::Scaled(style, kCornerRadius, dpi_), 1});
     }
     RECT text = area;
-    text.left += paint::Scaled(style, "menu.padding", dpi_);
-    const char* colour = disabled ? "menu.disabled-text" : hot ? "menu.hot.text" : "menu.text";
+    text.left += paint::Scaled(style, kPadding, dpi_);
+    const core::ColourKey colour = disabled ? kDisabledText : hot ? kHotText : kText;
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
     paint::Text(item.hDC, entry->Caption(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | prefix,
                 style.ColourOf(colour), font_.get());

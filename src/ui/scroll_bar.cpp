@@ -1,7 +1,6 @@
 #include "ui/scroll_bar.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "platform/dpi.h"
 #include "ui/gdi.h"
@@ -9,6 +8,32 @@
 
 namespace ui {
 namespace {
+
+constexpr core::ColourKey kTrack("scrollbar.track");
+constexpr core::ColourKey kThumbBorder("scrollbar.thumb.border");
+constexpr core::MetricKey kWidth("scrollbar.width");
+constexpr core::MetricKey kThumbMinLength("scrollbar.thumb-min-length");
+constexpr core::MetricKey kThumbMargin("scrollbar.thumb-margin");
+constexpr core::MetricKey kGlyphSize("scrollbar.glyph-size");
+constexpr core::MetricKey kThumbRadius("scrollbar.thumb-radius");
+
+// The keys of an arrow button in one state.
+struct ArrowKeys {
+    core::ColourKey background;
+    core::ColourKey glyph;
+};
+constexpr ArrowKeys kNormalArrow = {core::ColourKey("scrollbar.arrow.normal.background"),
+                                    core::ColourKey("scrollbar.arrow.normal.glyph")};
+constexpr ArrowKeys kHotArrow = {core::ColourKey("scrollbar.arrow.hot.background"),
+                                 core::ColourKey("scrollbar.arrow.hot.glyph")};
+constexpr ArrowKeys kPressedArrow = {core::ColourKey("scrollbar.arrow.pressed.background"),
+                                     core::ColourKey("scrollbar.arrow.pressed.glyph")};
+// A disabled arrow keeps the normal background: only its glyph greys.
+constexpr ArrowKeys kDisabledArrow = {core::ColourKey("scrollbar.arrow.normal.background"),
+                                      core::ColourKey("scrollbar.arrow.disabled.glyph")};
+constexpr core::GradientKey kNormalThumb("scrollbar.thumb.normal.background");
+constexpr core::GradientKey kHotThumb("scrollbar.thumb.hot.background");
+constexpr core::GradientKey kPressedThumb("scrollbar.thumb.pressed.background");
 
 constexpr UINT_PTR kRepeatTimer = 0x4C53;
 // The system's own rhythm for a held arrow: a pause, then steps.
@@ -32,7 +57,7 @@ RECT ToScreen(HWND window, RECT rect)
 
 int StyledScrollBar::Width() const
 {
-    return paint::Scaled(style_, "scrollbar.width", platform::DpiForWindow(window_));
+    return paint::Scaled(style_, kWidth, platform::DpiForWindow(window_));
 }
 
 StyledScrollBar::Geometry StyledScrollBar::Measure(const ScrollState& state) const
@@ -52,10 +77,10 @@ StyledScrollBar::Geometry StyledScrollBar::Measure(const ScrollState& state) con
     const int dpi = platform::DpiForWindow(window_);
     const int range = state.total - state.visible;
     const int length = std::min(
-        trackLength, std::max(paint::Scaled(style_, "scrollbar.thumb-min-length", dpi),
+        trackLength, std::max(paint::Scaled(style_, kThumbMinLength, dpi),
                               MulDiv(trackLength, state.visible, state.total)));
     const int top = parts.track.top + MulDiv(trackLength - length, std::clamp(state.first, 0, range), range);
-    const int margin = paint::Scaled(style_, "scrollbar.thumb-margin", dpi);
+    const int margin = paint::Scaled(style_, kThumbMargin, dpi);
     parts.thumb = {bar.left + margin, top, bar.right - margin, top + length};
     return parts;
 }
@@ -106,27 +131,25 @@ void StyledScrollBar::Paint(HDC windowDc)
     const UniqueBitmap bitmap(CreateCompatibleBitmap(windowDc, width, height));
     const HDC dc = CreateCompatibleDC(windowDc);
     const HGDIOBJ previous = SelectObject(dc, bitmap.get());
-    paint::Fill(dc, parts.bar, style_.ColourOf("scrollbar.track"));
-    const auto stateOf = [&](Part part) -> std::string_view {
-        if (!parts.scrollable)
-            return "disabled";
-        return pressed_ == part ? "pressed" : hot_.Current() == part ? "hot" : "normal";
+    paint::Fill(dc, parts.bar, style_.ColourOf(kTrack));
+    // The keys a part shows in: pressed, under the mouse or neither.
+    const auto inState = [&](Part part, const auto& normal, const auto& hot, const auto& pressed) -> const auto& {
+        return pressed_ == part ? pressed : hot_.Current() == part ? hot : normal;
     };
     for (const Part arrow : {Part::UpArrow, Part::DownArrow}) {
-        const std::string_view name = stateOf(arrow);
+        const ArrowKeys& look =
+            parts.scrollable ? inState(arrow, kNormalArrow, kHotArrow, kPressedArrow) : kDisabledArrow;
         const RECT& area = arrow == Part::UpArrow ? parts.up : parts.down;
-        paint::Fill(dc, area,
-                    style_.ColourOf(paint::StateKey("scrollbar.arrow", name == "disabled" ? "normal" : name,
-                                                    "background")));
-        paint::Arrow(dc, area, paint::Scaled(style_, "scrollbar.glyph-size", dpi),
+        paint::Fill(dc, area, style_.ColourOf(look.background));
+        paint::Arrow(dc, area, paint::Scaled(style_, kGlyphSize, dpi),
                      arrow == Part::UpArrow ? paint::ArrowDirection::Up : paint::ArrowDirection::Down,
-                     style_.ColourOf(paint::StateKey("scrollbar.arrow", name, "glyph")));
+                     style_.ColourOf(look.glyph));
     }
     if (parts.scrollable) {
         paint::DrawPlate(dc, parts.thumb,
-                         {style_.GradientOf(paint::StateKey("scrollbar.thumb", stateOf(Part::Thumb), "background")),
-                          style_.ColourOf("scrollbar.thumb.border"),
-                          paint::Scaled(style_, "scrollbar.thumb-radius", dpi), 1});
+                         {style_.GradientOf(inState(Part::Thumb, kNormalThumb, kHotThumb, kPressedThumb)),
+                          style_.ColourOf(kThumbBorder),
+                          paint::Scaled(style_, kThumbRadius, dpi), 1});
     }
     BitBlt(windowDc, origin.x, origin.y, width, height, dc, 0, 0, SRCCOPY);
     SelectObject(dc, previous);

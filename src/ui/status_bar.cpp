@@ -10,6 +10,15 @@
 #include "ui/style_paint.h"
 
 namespace ui {
+namespace {
+
+constexpr core::ColourKey kTopLine("statusbar.top-line");
+constexpr core::GradientKey kBackground("statusbar.background");
+constexpr core::ColourKey kSeparator("statusbar.separator");
+constexpr core::ColourKey kText("statusbar.text");
+constexpr core::MetricKey kPadding("statusbar.padding");
+
+}  // namespace
 
 void StatusBar::Create(Container& parent, int id, const Bounds& bounds, std::vector<int> panelWidths)
 {
@@ -21,7 +30,7 @@ void StatusBar::Create(Container& parent, int id, const Bounds& bounds, std::vec
     SetAlign(Align::Bottom);
     // Round and between the panels the bar shows this colour.
     if (Style())
-        SendMessageW(Handle(), SB_SETBKCOLOR, 0, static_cast<LPARAM>(paint::Rgb(Style()->ColourOf("statusbar.top-line"))));
+        SendMessageW(Handle(), SB_SETBKCOLOR, 0, static_cast<LPARAM>(paint::Rgb(Style()->ColourOf(kTopLine))));
     widths_ = std::move(panelWidths);
     texts_.assign(widths_.size(), std::u16string());
     ApplyFont();
@@ -113,15 +122,15 @@ void StatusBar::DrawItem(const DRAWITEMSTRUCT& item)
         const SavedDC saved(item.hDC);
         IntersectClipRect(item.hDC, panel.left, panel.top, panel.right, panel.bottom);
         paint::FillGradient(item.hDC, {panel.left, bar.top, panel.right, bar.bottom},
-                            style.GradientOf("statusbar.background"));
+                            style.GradientOf(kBackground));
     }
-    const int padding = paint::Scaled(style, "statusbar.padding", Dpi());
+    const int padding = paint::Scaled(style, kPadding, Dpi());
     if (item.itemID + 1 < texts_.size())
         paint::Fill(item.hDC, {panel.right - 1, panel.top, panel.right, panel.bottom},
-                    style.ColourOf("statusbar.separator"));
+                    style.ColourOf(kSeparator));
     RECT text = {panel.left + padding, panel.top, panel.right - padding, panel.bottom};
     paint::Text(item.hDC, texts_.at(item.itemID), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
-                style.ColourOf("statusbar.text"), font_.get());
+                style.ColourOf(kText), font_.get());
 }
 
 }  // namespace ui

@@ -31,16 +31,6 @@ UniqueRegion RoundedRegion(const RECT& area, int radius)
 
 }  // namespace
 
-StateKey::StateKey(std::string_view part, std::string_view state, std::string_view item) noexcept
-{
-    for (const std::string_view piece : {part, std::string_view("."), state, std::string_view("."), item}) {
-        const std::size_t room = core::kMaxStyleKeyLength - length_;
-        const std::size_t taken = std::min(room, piece.size());
-        std::copy_n(piece.data(), taken, text_ + length_);
-        length_ += taken;
-    }
-}
-
 COLORREF Rgb(core::Colour colour) noexcept
 {
     return RGB(colour.red, colour.green, colour.blue);
@@ -57,7 +47,7 @@ HBRUSH BrushCache::Get(core::Colour colour)
     return brushes_.back().second.get();
 }
 
-int Scaled(const core::StyleData& style, std::string_view metric, int dpi)
+int Scaled(const core::StyleData& style, core::MetricKey metric, int dpi)
 {
     return platform::ScaleForDpi(style.MetricOf(metric), dpi);
 }

@@ -26,19 +26,9 @@ private:
     // A window asks for a handful of colours: a short list is enough.
     std::vector<std::pair<COLORREF, UniqueBrush>> brushes_;
 };
-// The key "<part>.<state>.<item>", put together without allocating.
-class StateKey {
-public:
-    StateKey(std::string_view part, std::string_view state, std::string_view item) noexcept;
-    operator std::string_view() const noexcept { return {text_, length_}; }
-
-private:
-    char text_[core::kMaxStyleKeyLength + 1];
-    std::size_t length_ = 0;
-};
 
 // A metric of the style at the given pixels per inch.
-int Scaled(const core::StyleData& style, std::string_view metric, int dpi);
+int Scaled(const core::StyleData& style, core::MetricKey metric, int dpi);
 UniqueFont MakeFont(const core::StyleFont& font, int dpi);
 
 void Fill(HDC dc, const RECT& area, core::Colour colour);
@@ -59,6 +49,13 @@ struct Plate {
     int borderWidth;
 };
 void DrawPlate(HDC dc, const RECT& area, const Plate& plate);
+// The keys of a plate's look in one state: its fill, its border and the
+// colour of what is drawn on it, text or a glyph.
+struct PlateKeys {
+    core::GradientKey fill;
+    core::ColourKey border;
+    core::ColourKey foreground;
+};
 // A rounded outline only.
 void DrawRoundedOutline(HDC dc, const RECT& area, int radius, core::Colour colour);
 

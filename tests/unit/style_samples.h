@@ -30,7 +30,7 @@ inline core::StyleEntries SampleEntries()
 {
     core::StyleEntries entries;
     std::size_t i = 0;
-    for (const core::StyleKey& key : core::StyleKeys()) entries.emplace(key.name, SampleValue(key.kind, i++));
+    for (const core::StyleKey& key : core::kStyleKeys) entries.emplace(key.name, SampleValue(key.kind, i++));
     return entries;
 }
 

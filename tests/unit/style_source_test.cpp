@@ -17,7 +17,7 @@ namespace {
 std::string CompleteSource(const std::map<std::string, std::string>& given = {}, std::string_view leftOut = "")
 {
     std::string text = "name = \"Sample\"\n";
-    for (const core::StyleKey& key : core::StyleKeys()) {
+    for (const core::StyleKey& key : core::kStyleKeys) {
         const std::string name(key.name);
         if (name == leftOut) continue;
         const auto value = given.find(name);
@@ -66,14 +66,15 @@ TEST(StyleSource, ReadsEveryKindOfValue)
         {"title.font", "\"宋体 Light\" 13 400"},
     }));
     EXPECT_EQ(style.Name(), u"Sample");
-    EXPECT_EQ(style.ColourOf("window.text"), (core::Colour{0xFF, 0xEE, 0x00}));
-    EXPECT_EQ(style.MetricOf("tab.height"), 20);
-    EXPECT_EQ(style.GradientOf("tab.normal.background"),
+    EXPECT_EQ(style.ColourOf(core::ColourKey("window.text")), (core::Colour{0xFF, 0xEE, 0x00}));
+    EXPECT_EQ(style.MetricOf(core::MetricKey("tab.height")), 20);
+    EXPECT_EQ(style.GradientOf(core::GradientKey("tab.normal.background")),
               (core::Gradient{{0xA1, 0xB2, 0xC3}, {0, 0, 1}, core::GradientDirection::Horizontal}));
-    EXPECT_EQ(style.GradientOf("tab.hot.background").direction, core::GradientDirection::Vertical);
-    EXPECT_EQ(style.FontOf("title.font"), (core::StyleFont{u"宋体 Light", 13, 400}));
-    EXPECT_EQ(core::ParseStyleSource(CompleteSource({{"title.font", "\"\xF0\x9F\x98\x80\" 12 400"}})).FontOf("title.font").face,
-              u"\U0001F600");
+    EXPECT_EQ(style.GradientOf(core::GradientKey("tab.hot.background")).direction, core::GradientDirection::Vertical);
+    EXPECT_EQ(style.FontOf(core::FontKey("title.font")), (core::StyleFont{u"宋体 Light", 13, 400}));
+    const core::StyleData emoji =
+        core::ParseStyleSource(CompleteSource({{"title.font", "\"\xF0\x9F\x98\x80\" 12 400"}}));
+    EXPECT_EQ(emoji.FontOf(core::FontKey("title.font")).face, u"\U0001F600");
 }
 
 TEST(StyleSource, IgnoresCommentsBlanksLineEndsAndAByteOrderMark)
@@ -140,7 +141,7 @@ TEST(ShippedStyle, CompilesUnderItsOwnName)
 {
     const core::StyleData style = core::ParseStyleSource(style_samples::ShippedStyleSource());
     EXPECT_EQ(style.Name(), u"Smokey Quartz Kamri");
-    EXPECT_EQ(style.Entries().size(), core::StyleKeys().size());
+    EXPECT_EQ(style.Entries().size(), std::size(core::kStyleKeys));
     const std::vector<std::uint8_t> compiled = core::WriteStyle(style);
     EXPECT_EQ(core::ReadStyle(compiled.data(), compiled.size()).Entries(), style.Entries());
 }
@@ -148,24 +149,24 @@ TEST(ShippedStyle, CompilesUnderItsOwnName)
 TEST(ShippedStyle, FrameKeepsTheLaidOutOuterSize)
 {
     const core::StyleData style = core::ParseStyleSource(style_samples::ShippedStyleSource());
-    const int border = style.MetricOf("frame.border-width");
+    const int border = style.MetricOf(core::MetricKey("frame.border-width"));
     const int width = 347 + 2 * border;
-    const int height = 250 + 2 * border + style.MetricOf("title.height");
+    const int height = 250 + 2 * border + style.MetricOf(core::MetricKey("title.height"));
     EXPECT_TRUE(width >= 353 && width <= 355) << width;
     EXPECT_TRUE(height >= 277 && height <= 279) << height;
-    EXPECT_LE(style.MetricOf("closebox.height"), style.MetricOf("title.height"));
-    EXPECT_LE(style.MetricOf("sysmenu.icon-size"), style.MetricOf("title.height"));
+    EXPECT_LE(style.MetricOf(core::MetricKey("closebox.height")), style.MetricOf(core::MetricKey("title.height")));
+    EXPECT_LE(style.MetricOf(core::MetricKey("sysmenu.icon-size")), style.MetricOf(core::MetricKey("title.height")));
 }
 
 TEST(ShippedStyle, TextHasAtLeastAaContrastOnItsBackground)
 {
     const core::StyleData style = core::ParseStyleSource(style_samples::ShippedStyleSource());
     const auto backgroundColours = [&style](const std::string& key) {
-        for (const core::StyleKey& k : core::StyleKeys()) {
-            if (k.name == key && k.kind == core::StyleKind::Gradient)
-                return std::vector<core::Colour>{style.GradientOf(key).start, style.GradientOf(key).end};
+        if (core::IsKnownStyleKey(key, core::StyleKind::Gradient)) {
+            const core::Gradient& gradient = style.GradientOf(core::GradientKey(key));
+            return std::vector<core::Colour>{gradient.start, gradient.end};
         }
-        return std::vector<core::Colour>{style.ColourOf(key)};
+        return std::vector<core::Colour>{style.ColourOf(core::ColourKey(key))};
     };
     const std::pair<const char*, const char*> pairs[] = {
         {"window.text", "window.background"},
@@ -195,6 +196,6 @@ TEST(ShippedStyle, TextHasAtLeastAaContrastOnItsBackground)
     };
     for (const auto& [text, background] : pairs) {
         for (core::Colour behind : backgroundColours(background))
-            EXPECT_GE(Contrast(style.ColourOf(text), behind), 4.5) << text << " on " << background;
+            EXPECT_GE(Contrast(style.ColourOf(core::ColourKey(text)), behind), 4.5) << text << " on " << background;
     }
 }
