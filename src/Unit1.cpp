@@ -157,8 +157,7 @@ void TForm1::BuildLayout()
     TabSheet1.Create(PageControl1, kTabSheet1, u"软件设置");
     GroupBox1.Create(TabSheet1, kGroupBox1, {0, 0, 339, 164});
     ComboBox.Create(GroupBox1, kComboBox, {48, 13, 48, 20},
-                    {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"15", u"20", u"30"}, 8);
-    ComboBox.SetItemIndex(4);
+                    {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"15", u"20", u"30"}, 4, 8);
     Button_Start.Create(GroupBox1, kButtonStart, {16, 136, 70, 25}, u"开启");
     ButtonLumaric.Create(GroupBox1, kButtonLumaric, {176, 136, 70, 25}, u"现在修复");
     Memo_Log.Create(GroupBox1, kMemoLog, {16, 38, 313, 95});

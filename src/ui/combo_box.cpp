@@ -73,8 +73,9 @@ protected:
     {
         ++depth_;
         const LRESULT result = Decode(message, wParam, lParam);
-        // The list scrolls by itself as the selection moves.
-        if (depth_ == 1 && message != WM_NCDESTROY)
+        // The list scrolls by itself as the selection moves; while it is
+        // closed there is nothing to follow: it is drawn whole when it opens.
+        if (depth_ == 1 && message != WM_NCDESTROY && IsWindowVisible(Handle()))
             bar_.Refresh();
         --depth_;
         return result;
@@ -165,25 +166,30 @@ ComboBox::ComboBox() = default;
 ComboBox::~ComboBox() = default;
 
 void ComboBox::Create(Container& parent, int id, const Bounds& bounds,
-                      std::initializer_list<const char16_t*> items, int dropDownCount)
+                      std::initializer_list<const char16_t*> items, int itemIndex, int dropDownCount)
 {
     dropDownCount_ = dropDownCount;
     // In a style the list's items are the program's to draw, and its scroll
     // bar is the style's: the system gives it none.
     const DWORD look = parent.Style() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : WS_VSCROLL;
-    CreateChild(parent, {L"ComboBox", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | look, 0, u"", id},
-                bounds);
+    // The box gets its items, its selection and its open list's height
+    // before the toolkit attaches to it and to the list: sizing the box
+    // moves its edit and its list again, none of which the toolkit needs to see.
+    HWND box = MakeChild(parent, {L"ComboBox", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | look, 0,
+                                  u"", id},
+                         bounds);
     for (const char16_t* item : items)
-        SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    listWindow_ = InfoOf(Handle()).hwndList;
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(itemIndex), 0);
+    SizeList(box);
+    AdoptChild(box);
+    listWindow_ = InfoOf(box).hwndList;
     if (Style() && listWindow_)
         list_ = std::make_unique<OpenList>(listWindow_, *Style());
-    SizeList();
 }
 
-void ComboBox::SizeList()
+void ComboBox::SizeList(HWND combo)
 {
-    HWND combo = Handle();
     if (Style()) {
         // Owner-drawn items are as high as the system's would be: one line of the font.
         const WindowDC dc(combo);
@@ -202,11 +208,6 @@ void ComboBox::SizeList()
     SetWindowPos(combo, nullptr, 0, 0, closed.right - closed.left,
                  closed.bottom - closed.top + dropDownCount_ * itemHeight + listBorders,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void ComboBox::SetItemIndex(int index)
-{
-    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 bool ComboBox::Owns(HWND window) const noexcept

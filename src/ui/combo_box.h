@@ -18,15 +18,16 @@ public:
     ComboBox();
     ~ComboBox() override;
 
+    // The box is made with its items, the one at ITEMINDEX selected, and an
+    // open list that shows DROPDOWNCOUNT of them.
     void Create(Container& parent, int id, const Bounds& bounds, std::initializer_list<const char16_t*> items,
-                int dropDownCount);
-    void SetItemIndex(int index);
+                int itemIndex, int dropDownCount);
 
     bool Owns(HWND window) const noexcept override;
     void OnCommand(WORD code) override;
     void DrawItem(const DRAWITEMSTRUCT& item) override;
     ControlColours StyledColours(UINT ctlColorMessage) const override;
-    void OnDpiChanged() override { SizeList(); }
+    void OnDpiChanged() override { SizeList(Handle()); }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,7 +35,7 @@ protected:
 private:
     class OpenList;
 
-    void SizeList();
+    void SizeList(HWND combo);
     void Paint();
 
     std::unique_ptr<OpenList> list_;

@@ -26,7 +26,8 @@ core::ColourKey Container::BackgroundKey() const noexcept
     return keys::kWindowBackground;
 }
 
-void Container::Realign()
+template <class Place>
+RECT Container::PlaceTopAndBottom(Place place) const
 {
     RECT free;
     GetClientRect(Handle(), &free);
@@ -34,13 +35,24 @@ void Container::Realign()
     for (Control* child : children_) {
         const int height = platform::ScaleForDpi(child->DesignBounds().height, dpi);
         if (child->GetAlign() == Align::Top) {
-            child->PlaceAt({free.left, free.top, free.right, free.top + height});
+            place(*child, {free.left, free.top, free.right, free.top + height});
             free.top += height;
         } else if (child->GetAlign() == Align::Bottom) {
-            child->PlaceAt({free.left, free.bottom - height, free.right, free.bottom});
+            place(*child, {free.left, free.bottom - height, free.right, free.bottom});
             free.bottom -= height;
         }
     }
+    return free;
+}
+
+RECT Container::AreaLeft() const
+{
+    return PlaceTopAndBottom([](Control&, const RECT&) {});
+}
+
+void Container::Realign()
+{
+    const RECT free = PlaceTopAndBottom([](Control& child, const RECT& rect) { child.PlaceAt(rect); });
     for (Control* child : children_) {
         if (child->GetAlign() == Align::Client)
             child->PlaceAt(free);

@@ -20,6 +20,8 @@ public:
     // Places the aligned children inside the client area: top first, then
     // bottom, and what is left to the one that fills.
     void Realign();
+    // What the children aligned to the top and the bottom leave.
+    RECT AreaLeft() const;
     // Re-places every control below this one for a new scale.
     void RescaleChildren();
 
@@ -42,6 +44,10 @@ protected:
     virtual core::ColourKey BackgroundKey() const noexcept;
 
 private:
+    // Passes each child aligned to the top or the bottom its place, in
+    // order; returns the area they leave.
+    template <class Place>
+    RECT PlaceTopAndBottom(Place place) const;
     // The control below this one that the window is, or is a part of: a
     // message may come from deeper down, as Enter's command does, which
     // the dialog manager sends to the form for a button on a page.

@@ -56,14 +56,25 @@ void Control::CollectTabStops(std::vector<HWND>& stops) const
 
 void Control::PlaceScaled()
 {
+    PlaceAt(ScaledBounds());
+}
+
+RECT Control::ScaledBounds() const
+{
     const int dpi = Dpi();
-    SetWindowPos(Handle(), nullptr, platform::ScaleForDpi(bounds_.left, dpi),
-                 platform::ScaleForDpi(bounds_.top, dpi), platform::ScaleForDpi(bounds_.width, dpi),
-                 platform::ScaleForDpi(bounds_.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = platform::ScaleForDpi(bounds_.left, dpi);
+    const int top = platform::ScaleForDpi(bounds_.top, dpi);
+    return {left, top, left + platform::ScaleForDpi(bounds_.width, dpi),
+            top + platform::ScaleForDpi(bounds_.height, dpi)};
 }
 
 void Control::PlaceAt(const RECT& rect)
 {
+    RECT now;
+    GetWindowRect(Handle(), &now);
+    MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&now, &rect))
+        return;
     SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -84,32 +95,45 @@ void Control::Joined()
 
 void Control::CreateChild(Container& parent, const Creation& creation, const Bounds& bounds)
 {
+    AdoptChild(MakeChild(parent, creation, bounds));
+}
+
+HWND Control::MakeChild(Container& parent, const Creation& creation, const Bounds& bounds)
+{
     JoinParent(parent, bounds);
-    const int dpi = parent.Dpi();
-    HWND window = CreateWindowExW(
-        creation.exStyle, creation.className, platform::Wide(creation.text),
-        creation.style | WS_CHILD | WS_CLIPSIBLINGS, platform::ScaleForDpi(bounds.left, dpi),
-        platform::ScaleForDpi(bounds.top, dpi), platform::ScaleForDpi(bounds.width, dpi),
-        platform::ScaleForDpi(bounds.height, dpi), parent.Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr), nullptr);
-    Attach(window);
+    const RECT at = creation.placement.value_or(ScaledBounds());
+    HWND window = CreateWindowExW(creation.exStyle, creation.className, platform::Wide(creation.text),
+                                  creation.style | WS_CHILD | WS_CLIPSIBLINGS, at.left, at.top, at.right - at.left,
+                                  at.bottom - at.top, parent.Handle(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    // Its look and font are set before it is attached: what the control
+    // does on them is its own business.
     if (style_)
         SwitchVisualStylesOff(window);
-    Joined();
+    if (parentFont_)
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(parent.Font()), FALSE);
+    return window;
+}
+
+void Control::AdoptChild(HWND window)
+{
+    Attach(window);
+    parent_->AddChild(*this);
 }
 
 void Control::CreateOwnChild(Container& parent, HWND parentWindow, const Creation& creation, const Bounds& bounds)
 {
     JoinParent(parent, bounds);
-    const int dpi = parent.Dpi();
+    const RECT at = creation.placement.value_or(ScaledBounds());
     WindowParams params{creation.className};
     params.style = creation.style | WS_CHILD | WS_CLIPSIBLINGS;
     params.exStyle = creation.exStyle;
     params.text = platform::Wide(creation.text);
-    params.x = platform::ScaleForDpi(bounds.left, dpi);
-    params.y = platform::ScaleForDpi(bounds.top, dpi);
-    params.width = platform::ScaleForDpi(bounds.width, dpi);
-    params.height = platform::ScaleForDpi(bounds.height, dpi);
+    params.x = at.left;
+    params.y = at.top;
+    params.width = at.right - at.left;
+    params.height = at.bottom - at.top;
     params.parent = parentWindow;
     params.id = creation.id;
     CreateOwn(params);

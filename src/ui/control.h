@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,8 @@ public:
 
     // Places the control at its bounds scaled to the parent's pixels per inch.
     void PlaceScaled();
-    // Places it at an exact rectangle in device pixels (aligned controls).
+    // Places it at an exact rectangle in device pixels (aligned controls);
+    // a control already there is left alone.
     void PlaceAt(const RECT& rect);
 
     // Told by the parent.
@@ -78,6 +80,10 @@ protected:
         DWORD exStyle = 0;
         std::u16string text;
         int id = 0;
+        // Where the window is made, in device pixels, when that is not its
+        // bounds scaled: a label is as large as its text, a page is where
+        // its page control shows pages.
+        std::optional<RECT> placement = std::nullopt;
     };
 
     Control() = default;
@@ -86,6 +92,11 @@ protected:
     // is in force the system's visual styles are off for it: the style
     // draws it.
     void CreateChild(Container& parent, const Creation& creation, const Bounds& bounds);
+    // The same in two steps, for a control that sets its window up before
+    // the object is attached: what the window does on those messages then
+    // goes past the toolkit, which has nothing to do with them yet.
+    HWND MakeChild(Container& parent, const Creation& creation, const Bounds& bounds);
+    void AdoptChild(HWND window);
     // A window of a class of the toolkit's own. Its window's parent may be
     // another control than the container it belongs to, as a page's is.
     void CreateOwnChild(Container& parent, HWND parentWindow, const Creation& creation, const Bounds& bounds);
@@ -98,6 +109,7 @@ protected:
 
 private:
     void JoinParent(Container& parent, const Bounds& bounds);
+    RECT ScaledBounds() const;
     void Joined();
 
     Container* parent_ = nullptr;

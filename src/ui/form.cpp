@@ -23,6 +23,18 @@ constexpr UINT kThemeDrawsFrame = 0x00AF;
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
 
+// The top-left corner that centres a window of SIZE in the work area of the
+// monitor, on the virtual screen.
+POINT CentredOn(HMONITOR monitor, SIZE size)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& work = info.rcWork;
+    return {std::max<LONG>(work.left + (work.right - work.left - size.cx) / 2, GetSystemMetrics(SM_XVIRTUALSCREEN)),
+            std::max<LONG>(work.top + (work.bottom - work.top - size.cy) / 2, GetSystemMetrics(SM_YVIRTUALSCREEN))};
+}
+
 }  // namespace
 
 Form::Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData* style)
@@ -34,11 +46,11 @@ Form::Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData
     params.style = kFormStyle;
     params.exStyle = kFormExStyle;
     params.text = platform::Wide(layout_.caption);
-    params.x = layout.designPosition.x;
-    params.y = layout.designPosition.y;
-    // Room for the frame, which is measured once the window is there.
-    params.width = platform::ScaleForDpi(layout.clientWidth, dpi_);
-    params.height = platform::ScaleForDpi(layout.clientHeight, dpi_);
+    const RECT place = FirstPlace();
+    params.x = place.left;
+    params.y = place.top;
+    params.width = place.right - place.left;
+    params.height = place.bottom - place.top;
     params.parent = appWindow_.Handle();
     CreateOwn(params);
     appWindow_.AddClient(*this);
@@ -46,12 +58,11 @@ Form::Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData
     if (windowDpi != dpi_) {
         dpi_ = windowDpi;
         MakeFont();
-    }
-    if (style) {
-        frame_.emplace(Handle(), *style, dpi_);
-        // The window was made with the system's frame; from now on it has the style's.
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (frame_) {
+            frame_->SetDpi(dpi_);
+            SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     platform::SetCompositorDrawsFrame(Handle(), !style);
     ApplyOuterSize();
@@ -60,6 +71,28 @@ Form::Form(const FormLayout& layout, AppWindow& appWindow, const core::StyleData
 Form::~Form()
 {
     appWindow_.RemoveClient(*this);
+}
+
+// With the style, the frame is known before the window is there: the window
+// is made at its size and centred as it will be shown, on the monitor the
+// layout's position chooses. The system's frame is measured once the window
+// is there: till then the window is the client area's size.
+RECT Form::FirstPlace() const
+{
+    RECT place = {0, 0, platform::ScaleForDpi(layout_.clientWidth, dpi_),
+                  platform::ScaleForDpi(layout_.clientHeight, dpi_)};
+    if (!Style()) {
+        OffsetRect(&place, layout_.designPosition.x, layout_.designPosition.y);
+        return place;
+    }
+    RECT client = place;
+    Frame(nullptr, *Style(), dpi_).ClientInside(client);
+    place.right += place.right - (client.right - client.left);
+    place.bottom += place.bottom - (client.bottom - client.top);
+    const POINT at = CentredOn(MonitorFromPoint(layout_.designPosition, MONITOR_DEFAULTTONEAREST),
+                               {place.right, place.bottom});
+    OffsetRect(&place, at.x, at.y);
+    return place;
 }
 
 void Form::MakeFont()
@@ -84,7 +117,8 @@ void Form::ApplyOuterSize()
                 std::min<LONG>(platform::ScaleForDpi(layout_.minSize.cy, dpi_), size.cy)};
     maxSize_ = {std::max<LONG>(platform::ScaleForDpi(layout_.maxSize.cx, dpi_), size.cx),
                 std::max<LONG>(platform::ScaleForDpi(layout_.maxSize.cy, dpi_), size.cy)};
-    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (size.cx != outer.right - outer.left || size.cy != outer.bottom - outer.top)
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetIcons(HICON big, HICON small)
@@ -100,19 +134,12 @@ void Form::PlaceOnFirstShow()
     if (placed_)
         return;
     placed_ = true;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
     RECT window;
     GetWindowRect(Handle(), &window);
-    const RECT& work = monitor.rcWork;
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    const int left = std::max<int>(work.left + (work.right - work.left - width) / 2,
-                                   GetSystemMetrics(SM_XVIRTUALSCREEN));
-    const int top = std::max<int>(work.top + (work.bottom - work.top - height) / 2,
-                                  GetSystemMetrics(SM_YVIRTUALSCREEN));
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = CentredOn(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST),
+                               {window.right - window.left, window.bottom - window.top});
+    if (at.x != window.left || at.y != window.top)
+        SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::ShowFirstTime(int showCommand)
@@ -252,6 +279,9 @@ bool Form::TakeDialogKey(MSG& message)
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // In a style the window has the style's frame from its first message on.
+    if (Style() && !frame_)
+        frame_.emplace(Handle(), *Style(), dpi_);
     switch (message) {
     case kDialogKeyMessage:
         return TakeDialogKey(*reinterpret_cast<MSG*>(lParam));

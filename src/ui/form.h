@@ -100,6 +100,8 @@ private:
     void Deactivated();
     bool RestoreFocus();
     void MakeFont();
+    // Where the window is made, in screen coordinates.
+    RECT FirstPlace() const;
     void ApplyOuterSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
     // Centres the window the first time it is shown, whatever shows it.

@@ -14,9 +14,11 @@ constexpr core::ColourKey kHighlight("group.highlight");
 
 void GroupBox::Create(Container& parent, int id, const Bounds& bounds)
 {
-    // Styled, the frame's background is erased around the children, not under them.
+    // Styled, the frame's background is erased around the children, not
+    // under them. It is made filling what its parent's other controls leave.
     CreateOwnChild(parent, parent.Handle(),
-                   {L"TGroupBox", DWORD{WS_VISIBLE} | (parent.Style() ? DWORD{WS_CLIPCHILDREN} : 0), WS_EX_CONTROLPARENT, u"", id},
+                   {L"TGroupBox", DWORD{WS_VISIBLE} | (parent.Style() ? DWORD{WS_CLIPCHILDREN} : 0), WS_EX_CONTROLPARENT,
+                    u"", id, parent.AreaLeft()},
                    bounds);
     SetAlign(Align::Client);
 }

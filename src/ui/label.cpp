@@ -1,5 +1,6 @@
 #include "ui/label.h"
 
+#include "platform/dpi.h"
 #include "platform/wide.h"
 #include "ui/container.h"
 #include "ui/gdi.h"
@@ -17,12 +18,27 @@ constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 // answer OBJID_QUERYCLASSNAMEIDX.
 constexpr LRESULT kStaticClassIndex = 65536 + 3;
 
+// The size TEXT takes in FONT, measured in WINDOW's device context.
+SIZE TextSize(HWND window, HFONT font, const std::u16string& text)
+{
+    const WindowDC dc(window);
+    const SelectedObject selected(dc, font);
+    RECT extent = {0, 0, 0, 0};
+    DrawTextW(dc, platform::Wide(text), static_cast<int>(text.size()), &extent, kTextFormat | DT_CALCRECT);
+    return {extent.right, extent.bottom};
+}
+
 }  // namespace
 
 void Label::Create(Container& parent, int id, const Bounds& bounds, const std::u16string& caption)
 {
-    CreateOwnChild(parent, parent.Handle(), {L"TLabel", WS_VISIBLE, 0, caption, id}, bounds);
-    FitToText();
+    // Made at its text's size in the parent's font, which it takes.
+    const SIZE size = TextSize(parent.Handle(), parent.Font(), caption);
+    const int dpi = parent.Dpi();
+    const int left = platform::ScaleForDpi(bounds.left, dpi);
+    const int top = platform::ScaleForDpi(bounds.top, dpi);
+    CreateOwnChild(parent, parent.Handle(),
+                   {L"TLabel", WS_VISIBLE, 0, caption, id, RECT{left, top, left + size.cx, top + size.cy}}, bounds);
 }
 
 ControlColours Label::StyledColours(UINT) const
@@ -119,12 +135,8 @@ void Label::Paint()
 
 void Label::FitToText()
 {
-    const std::u16string text = Text();
-    const WindowDC dc(Handle());
-    const SelectedObject font(dc, font_);
-    RECT extent = {0, 0, 0, 0};
-    DrawTextW(dc, platform::Wide(text), static_cast<int>(text.size()), &extent, kTextFormat | DT_CALCRECT);
-    SetWindowPos(Handle(), nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = TextSize(Handle(), font_, Text());
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace ui

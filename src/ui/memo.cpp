@@ -25,14 +25,17 @@ void Memo::Create(Container& parent, int id, const Bounds& bounds)
 {
     // In a style the scroll bar is the style's, so the edit gets none of the system's.
     const DWORD scrollBar = parent.Style() ? 0 : WS_VSCROLL;
-    CreateChild(parent,
-                {L"Edit", WS_VISIBLE | WS_TABSTOP | scrollBar | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
-                 u"", id},
-                bounds);
+    HWND edit = MakeChild(parent,
+                          {L"Edit", WS_VISIBLE | WS_TABSTOP | scrollBar | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                           0, u"", id},
+                          bounds);
+    // Without a limit the text would stop growing at 32,767 characters.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    AdoptChild(edit);
+    MeasureLines();
     if (Style())
         bar_.emplace(Handle(), static_cast<StyledScrollBar::Owner&>(*this), *Style(), HoverArea::NonClient);
-    // Without a limit the text would stop growing at 32,767 characters.
-    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+    // The edit was made before the bevel and the scroll bar took their room.
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -71,8 +74,10 @@ LRESULT Memo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT result = Decode(message, wParam, lParam);
     // The edit scrolls by itself as text comes and the caret moves; its
     // scroll bar follows once the message that scrolled it is done, and
-    // the messages that ask it where it stands change nothing.
-    if (bar_ && depth_ == 1 && message != WM_NCDESTROY)
+    // the messages that ask it where it stands change nothing. Off the
+    // screen there is nothing to follow: the bar is drawn whole when the
+    // edit's frame is painted on showing.
+    if (bar_ && depth_ == 1 && message != WM_NCDESTROY && IsWindowVisible(Handle()))
         bar_->Refresh();
     --depth_;
     return result;

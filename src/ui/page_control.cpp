@@ -55,16 +55,28 @@ void PageControl::Create(Container& parent, int id, const Bounds& bounds)
     SetAlign(Align::Top);
 }
 
-void PageControl::AddPage(TabSheet& page, const std::u16string& caption)
+bool PageControl::AddTab(const std::u16string& caption)
 {
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     std::u16string text = caption;
     item.pszText = reinterpret_cast<wchar_t*>(text.data());
-    SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+    const auto index = static_cast<int>(SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size(),
+                                                     reinterpret_cast<LPARAM>(&item)));
+    return index == ActivePage();
+}
+
+RECT PageControl::PageArea() const
+{
+    RECT display;
+    GetClientRect(Handle(), &display);
+    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
+}
+
+void PageControl::AddPage(TabSheet& page)
+{
     pages_.push_back(&page);
-    PlacePages();
-    ShowActivePage();
 }
 
 void PageControl::SetActivePage(int index)
@@ -99,9 +111,7 @@ LRESULT PageControl::OnNotify(const NMHDR& header)
 
 void PageControl::PlacePages()
 {
-    RECT display;
-    GetClientRect(Handle(), &display);
-    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const RECT display = PageArea();
     for (TabSheet* page : pages_)
         page->PlaceAt(display);
 }
@@ -221,9 +231,12 @@ void PageControl::PaintTab(HDC dc, int index, RECT tab)
 
 void TabSheet::Create(PageControl& pages, int id, const std::u16string& caption)
 {
-    CreateOwnChild(*pages.Parent(), pages.Handle(), {L"TTabSheet", 0, WS_EX_CONTROLPARENT, caption, id}, {});
+    // Made where the page control shows its pages, shown if its tab is the selected one.
+    const DWORD shown = pages.AddTab(caption) ? WS_VISIBLE : 0;
+    CreateOwnChild(*pages.Parent(), pages.Handle(),
+                   {L"TTabSheet", shown, WS_EX_CONTROLPARENT, caption, id, pages.PageArea()}, {});
     SetAlign(Align::Custom);
-    pages.AddPage(*this, caption);
+    pages.AddPage(*this);
 }
 
 core::ColourKey TabSheet::BackgroundKey() const noexcept

@@ -16,7 +16,11 @@ class TabSheet;
 class PageControl : public Control {
 public:
     void Create(Container& parent, int id, const Bounds& bounds);
-    void AddPage(TabSheet& page, const std::u16string& caption);
+    // A tab for a page about to be made; true if it is the selected one.
+    bool AddTab(const std::u16string& caption);
+    // Where the pages are shown, in the tab control's client area.
+    RECT PageArea() const;
+    void AddPage(TabSheet& page);
     void SetActivePage(int index);
     int ActivePage() const;
 

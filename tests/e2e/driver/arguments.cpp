@@ -14,14 +14,14 @@ namespace {
 
 constexpr DWORD kDefaultTimeoutMs = 10000;
 
-bool listed(std::initializer_list<const wchar_t*> names, const std::wstring& name) {
+bool listed(const std::vector<const wchar_t*>& names, const std::wstring& name) {
   return std::any_of(names.begin(), names.end(), [&](const wchar_t* n) { return name == n; });
 }
 
 }  // namespace
 
-Arguments::Arguments(int argc, wchar_t** argv, std::initializer_list<const wchar_t*> known,
-                     std::initializer_list<const wchar_t*> flags) {
+Arguments::Arguments(int argc, wchar_t** argv, const std::vector<const wchar_t*>& known,
+                     const std::vector<const wchar_t*>& flags) {
   for (int i = 0; i < argc; ++i) {
     std::wstring word = argv[i];
     if (word.rfind(L"--", 0) != 0) {

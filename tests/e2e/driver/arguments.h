@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,8 +13,8 @@ class Arguments {
  public:
   // Splits argv after the command name; every option must be one of `known`,
   // flags (options without a value) one of `flags`.
-  Arguments(int argc, wchar_t** argv, std::initializer_list<const wchar_t*> known,
-            std::initializer_list<const wchar_t*> flags);
+  Arguments(int argc, wchar_t** argv, const std::vector<const wchar_t*>& known,
+            const std::vector<const wchar_t*>& flags);
 
   size_t count() const { return positional_.size(); }
   const std::wstring& at(size_t index) const;

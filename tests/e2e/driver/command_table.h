@@ -2,7 +2,6 @@
 // test driver and the benchmark's driver.
 #pragma once
 
-#include <initializer_list>
 #include <vector>
 
 #include "arguments.h"
@@ -12,8 +11,10 @@ namespace driver {
 struct Command {
   const wchar_t* name;
   const wchar_t* synopsis;
-  std::initializer_list<const wchar_t*> options;
-  std::initializer_list<const wchar_t*> flags;
+  // Vectors: an initializer list's array would not outlive the temporary
+  // Command that the table is copied from.
+  std::vector<const wchar_t*> options;
+  std::vector<const wchar_t*> flags;
   void (*run)(const Arguments&);
 };
 
