@@ -31,6 +31,7 @@ void click(const Arguments& args);
 void setText(const Arguments& args);
 void send(const Arguments& args);
 void post(const Arguments& args);
+void postEach(const Arguments& args);
 void broadcastTaskbarCreated(const Arguments& args);
 void codePage(const Arguments& args);
 void textHeight(const Arguments& args);

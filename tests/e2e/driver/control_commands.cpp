@@ -172,6 +172,20 @@ void post(const Arguments& args) {
     throw Failure(L"cannot post message " + args.at(1) + L" to " + args.at(0));
 }
 
+void postEach(const Arguments& args) {
+  if (args.count() == 0 || args.count() % 2 != 0) throw UsageError(L"expected pairs of a window and a message");
+  std::vector<Message> messages;
+  for (size_t i = 0; i < args.count(); i += 2) {
+    messages.push_back({args.window(i), messageNumber(args.at(i + 1)), 0, 0});
+    requireWindow(messages.back().window);
+  }
+  // All looked up first, so that the posts follow each other at once.
+  for (size_t i = 0; i < messages.size(); ++i) {
+    if (!PostMessageW(messages[i].window, messages[i].number, 0, 0))
+      throw Failure(L"cannot post message " + args.at(2 * i + 1) + L" to " + args.at(2 * i));
+  }
+}
+
 void broadcastTaskbarCreated(const Arguments& args) {
   args.expectCount(0, 0);
   const UINT message = RegisterWindowMessageW(L"TaskbarCreated");

@@ -51,6 +51,8 @@ const std::vector<Command>& commands() {
       {L"set-text", L"HWND TEXT: WM_SETTEXT", {}, {}, driver::setText},
       {L"send", L"HWND MSG [WPARAM [LPARAM]]: SendMessage, prints the result", {}, {}, driver::send},
       {L"post", L"HWND MSG [WPARAM [LPARAM]]: PostMessage", {}, {}, driver::post},
+      {L"post-each", L"HWND MSG [HWND MSG]...: PostMessage each in turn, no parameters, with nothing between",
+       {}, {}, driver::postEach},
       {L"broadcast-taskbar-created", L": broadcast the registered TaskbarCreated message", {}, {},
        driver::broadcastTaskbarCreated},
       {L"acp", L": the ANSI code page", {}, {}, driver::codePage},
