@@ -66,9 +66,11 @@ void taskbarCreated(const Arguments& args);
 void tamper(const Arguments& args);
 void watchWindows(const Arguments& args);
 
-// A program started without administrator rights; a process's rights.
+// A program started without administrator rights; a process's rights; who
+// started a handler the driver stands in for.
 void runLimited(const Arguments& args);
 void tokenElevation(const Arguments& args);
+void recordStart(const Arguments& args);
 
 // The end of the session, told to a process's windows.
 void endSession(const Arguments& args);

@@ -94,6 +94,8 @@ const std::vector<Command>& commands() {
                        L"its exit code",
        {}, {}, driver::runLimited},
       {L"token-elevation", L"PID: elevated and elevation type of the process's token", {}, {}, driver::tokenElevation},
+      {L"record-start", L"FILE ARGUMENT: append who started the driver, its rights and ARGUMENT to FILE", {}, {},
+       driver::recordStart},
       {L"end-session", L"PID {query | end 0|1}: WM_QUERYENDSESSION or WM_ENDSESSION to each top-level window of PID: "
                        L"per window hwnd, class, answer",
        {}, {}, driver::endSession},
