@@ -6,7 +6,8 @@
 # colours exactly there; HTSYSMENU on the small icon, HTCAPTION on the rest
 # of the title bar, HTCLIENT on the client area, HTBORDER on the border. A
 # real click on the close box's left edge ends the program with exit code 0;
-# a click just left of it, or a press on the box released outside it, does not.
+# a click just left of it, a press on the box released outside it, or one
+# whose capture was taken away before its release, does not.
 source "$(dirname "$0")/lib.sh"
 e2e_begin frame_hit_test 170
 
@@ -144,6 +145,21 @@ check_frame_at() {
   sleep 1
   check_true "$suffix: released outside the box, the program still runs" kill -0 "$LUMARIC_PID"
   check_eq "$suffix: released outside the box, the window stays" 1 "$(window_fact "$main" visible)"
+
+  # Pressed on the box, the press is taken away (WM_CANCELMODE, which the
+  # system sends as another window takes the mouse, releases the capture):
+  # the box comes up, lit under the mouse, and the release over it closes
+  # nothing.
+  xdotool mousemove --sync $((window_left + box_left + box_width / 2)) $((window_top + middle)) mousedown 1
+  wait_until 5 "$suffix: the close box drawn pressed again" box_shows "frame-pressed-again-$suffix" pressed
+  drive send "$main" 0x001F >/dev/null
+  check_within 5 "$suffix: the press taken away, the close box drawn up and lit" \
+    box_shows "frame-capture-lost-$suffix" hot
+  xdotool mouseup 1
+  # Time for a close that must not come.
+  sleep 1
+  check_true "$suffix: released over the box after the press was taken away, the program still runs" \
+    kill -0 "$LUMARIC_PID"
 
   # The close box's leftmost pixels.
   xdotool mousemove --sync $((window_left + box_left)) $((window_top + middle)) click 1

@@ -134,6 +134,20 @@ run_with() {
   check_eq_within 5 "$name: the wheel scrolls three lines" $((after_drag + 1 - 3)) \
     drive send "$memo" $EM_GETFIRSTVISIBLELINE
 
+  # The down arrow held scrolls on; once the press is taken away (WM_CANCELMODE,
+  # which the system sends as another window takes the mouse, releases the
+  # capture) the log stands still, the button still down.
+  local held_from=$((after_drag + 1 - 3)) stopped_at
+  scrolled_on() { (($(drive send "$memo" $EM_GETFIRSTVISIBLELINE) >= held_from + 2)); }
+  xdotool mousemove --sync "$x" $((track_bottom + BAR_WIDTH / 2)) mousedown 1
+  check_within 5 "$name: the down arrow held scrolls on" scrolled_on
+  drive send "$memo" 0x001F >/dev/null
+  stopped_at=$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)
+  sleep 1
+  check_eq "$name: the press taken away, the log stands still at line $stopped_at" "$stopped_at" \
+    "$(drive send "$memo" $EM_GETFIRSTVISIBLELINE)"
+  xdotool mouseup 1
+
   # The open list: eight items, and its own bar.
   local combo list cx cy
   combo=$(drive child "$main" 104)
