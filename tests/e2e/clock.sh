@@ -4,10 +4,11 @@
 
 # The prefix's own regional settings: in English (United States) the short
 # date M/d/yyyy and a 12-hour clock without leading zero, AM or PM after the
-# time; in Chinese (PRC) yyyy/M/d and a 24-hour clock without leading zero.
+# time; in Chinese (PRC) yyyy/M/d and a 24-hour clock with a leading zero
+# (LOCALE_ITLZERO 1: 00:05:07 five minutes after midnight).
 case ${LC_ALL%%.*} in
   C | en_US) CLOCK_DATE_FORMAT='%-m/%-d/%Y' CLOCK_TIME_FORMAT='%-I:%M:%S %p' ;;
-  zh_CN) CLOCK_DATE_FORMAT='%Y/%-m/%-d' CLOCK_TIME_FORMAT='%-H:%M:%S' ;;
+  zh_CN) CLOCK_DATE_FORMAT='%Y/%-m/%-d' CLOCK_TIME_FORMAT='%H:%M:%S' ;;
   *) fail "no clock text is written out for the locale $LC_ALL" ;;
 esac
 
