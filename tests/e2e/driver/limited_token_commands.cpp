@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 #include "commands.h"
@@ -77,19 +79,19 @@ Elevation elevationOf(HANDLE process) {
 std::wstring parentProgram() {
   const auto snapshot = platform::AdoptFileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot) failWith(L"cannot list the processes");
-  const DWORD self = GetCurrentProcessId();
-  DWORD parent = 0;
-  std::wstring parentName;
-  for (int pass = 0; pass < 2; ++pass) {
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
-      if (pass == 0 && entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
-      if (pass == 1 && entry.th32ProcessID == parent) parentName = entry.szExeFile;
-    }
-  }
-  if (parentName.empty()) throw Failure(L"the process that started this one has ended or cannot be found");
-  return parentName;
+  std::vector<PROCESSENTRY32W> processes;
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
+    processes.push_back(entry);
+  const auto find = [&processes](DWORD id) {
+    return std::find_if(processes.begin(), processes.end(),
+                        [id](const PROCESSENTRY32W& process) { return process.th32ProcessID == id; });
+  };
+  const auto self = find(GetCurrentProcessId());
+  const auto parent = self == processes.end() ? processes.end() : find(self->th32ParentProcessID);
+  if (parent == processes.end()) throw Failure(L"the process that started this one has ended or cannot be found");
+  return parent->szExeFile;
 }
 
 std::string utf8(const std::wstring& text) {
